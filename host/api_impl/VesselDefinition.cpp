@@ -1,0 +1,228 @@
+// VESSEL members that define a vessel: the host records each so that physics and drawing read it.
+#include <algorithm>
+#include <cmath>
+
+#include "Handles.h"
+#include "Vessel.h"
+#include "core/Host.h"
+#include "physics/Frames.h"
+
+using host::HandleIndex;
+using host::IndexHandle;
+using host::physics::ToGlm;
+
+namespace {
+
+host::VesselRecord* Rec(OBJHANDLE h) { return host::Host::Instance().vessels.Find(h); }
+
+template <class F>
+void Define(OBJHANDLE h, F change) {
+    if (host::VesselRecord* rec = Rec(h)) change(rec->def);
+}
+
+}  // namespace
+
+VESSEL::VESSEL(OBJHANDLE hVessel, int fmodel) : handle(hVessel), flightModel(fmodel) {}
+
+OBJHANDLE VESSEL::GetHandle() const { return handle; }
+
+const char* VESSEL::GetName() const {
+    const host::VesselRecord* rec = Rec(handle);
+    return rec ? rec->name.c_str() : "";
+}
+
+const char* VESSEL::GetClassNameA() const {
+    const host::VesselRecord* rec = Rec(handle);
+    return rec ? rec->className.c_str() : nullptr;
+}
+
+int VESSEL::GetFlightModel() const { return flightModel; }
+
+void VESSEL::SetSize(double size) const { Define(handle, [&](auto& d) { d.size = size; }); }
+void VESSEL::SetEmptyMass(double mass) const { Define(handle, [&](auto& d) { d.emptyMass = mass; }); }
+void VESSEL::SetCW(double zp, double zn, double x, double y) const {
+    Define(handle, [&](auto& d) { d.cwZPos = zp, d.cwZNeg = zn, d.cwX = x, d.cwY = y; });
+}
+void VESSEL::SetWingAspect(double aspect) const { Define(handle, [&](auto& d) { d.wingAspect = aspect; }); }
+void VESSEL::SetWingEffectiveness(double eff) const { Define(handle, [&](auto& d) { d.wingEffectiveness = eff; }); }
+void VESSEL::SetCrossSections(const VECTOR3& cs) const { Define(handle, [&](auto& d) { d.crossSections = ToGlm(cs); }); }
+void VESSEL::SetRotDrag(const VECTOR3& rd) const { Define(handle, [&](auto& d) { d.rotDrag = ToGlm(rd); }); }
+void VESSEL::SetPitchMomentScale(double s) const { Define(handle, [&](auto& d) { d.pitchMomentScale = s; }); }
+void VESSEL::SetBankMomentScale(double s) const { Define(handle, [&](auto& d) { d.bankMomentScale = s; }); }
+void VESSEL::SetPMI(const VECTOR3& pmi) const { Define(handle, [&](auto& d) { d.pmi = ToGlm(pmi); }); }
+void VESSEL::SetTrimScale(double s) const { Define(handle, [&](auto& d) { d.trimScale = s; }); }
+void VESSEL::SetCameraOffset(const VECTOR3& co) const { Define(handle, [&](auto& d) { d.cameraOffset = ToGlm(co); }); }
+void VESSEL::SetLiftCoeffFunc(LiftCoeffFunc f) const { Define(handle, [&](auto& d) { d.liftCoeff = f; }); }
+void VESSEL::SetDockParams(const VECTOR3& pos, const VECTOR3& dir, const VECTOR3& rot) const {
+    Define(handle, [&](auto& d) { d.dockPos = ToGlm(pos), d.dockDir = ToGlm(dir), d.dockRot = ToGlm(rot); });
+}
+void VESSEL::SetTouchdownPoints(const VECTOR3& p1, const VECTOR3& p2, const VECTOR3& p3) const {
+    Define(handle, [&](auto& d) { d.touchdown = {ToGlm(p1), ToGlm(p2), ToGlm(p3)}; });
+}
+void VESSEL::SetSurfaceFrictionCoeff(double lng, double lat) const {
+    Define(handle, [&](auto& d) { d.frictionLng = lng, d.frictionLat = lat; });
+}
+void VESSEL::SetCOG_elev(double h) const { Define(handle, [&](auto& d) { d.cogElev = h; }); }
+void VESSEL::SetEnableFocus(bool enable) const { Define(handle, [&](auto& d) { d.focusEnabled = enable; }); }
+
+PROPELLANT_HANDLE VESSEL::CreatePropellantResource(double maxmass, double mass, double efficiency) const {
+    host::VesselRecord* rec = Rec(handle);
+    if (!rec) return nullptr;
+    host::Tank tank;
+    tank.capacity = std::max(0.0, maxmass);
+    tank.mass = mass < 0 ? tank.capacity : std::min(mass, tank.capacity);
+    tank.efficiency = efficiency;
+    rec->def.tanks.push_back(tank);
+    return IndexHandle<PROPELLANT_HANDLE>(rec->def.tanks.size() - 1);
+}
+
+PROPELLANT_HANDLE VESSEL::GetPropellantHandleByIndex(DWORD idx) const {
+    const host::VesselRecord* rec = Rec(handle);
+    return rec && idx < rec->def.tanks.size() ? IndexHandle<PROPELLANT_HANDLE>(idx) : nullptr;
+}
+
+void VESSEL::SetPropellantMass(PROPELLANT_HANDLE ph, double mass) const {
+    host::VesselRecord* rec = Rec(handle);
+    const long i = HandleIndex(ph);
+    if (!rec || i < 0 || i >= static_cast<long>(rec->def.tanks.size()) || std::isnan(mass)) return;
+    host::Tank& tank = rec->def.tanks[i];
+    tank.mass = std::clamp(mass, 0.0, tank.capacity);
+}
+
+double VESSEL::GetPropellantMass(PROPELLANT_HANDLE ph) const {
+    const host::VesselRecord* rec = Rec(handle);
+    const long i = HandleIndex(ph);
+    if (!rec || i < 0 || i >= static_cast<long>(rec->def.tanks.size())) return 0;
+    return rec->def.tanks[i].mass;
+}
+
+THRUSTER_HANDLE VESSEL::CreateThruster(const VECTOR3& pos, const VECTOR3& dir, double maxth0, PROPELLANT_HANDLE hp,
+                                       double isp0, double isp_ref, double p_ref) const {
+    host::VesselRecord* rec = Rec(handle);
+    if (!rec) return nullptr;
+    host::Thruster th;
+    th.pos = ToGlm(pos);
+    th.dir = ToGlm(dir);
+    th.maxThrust = maxth0;
+    const long tank = HandleIndex(hp);
+    th.tank = tank >= 0 && tank < static_cast<long>(rec->def.tanks.size()) ? static_cast<int>(tank) : -1;
+    th.isp = isp0;
+    th.ispRef = isp_ref;
+    th.pRef = p_ref;
+    rec->def.thrusters.push_back(th);
+    return IndexHandle<THRUSTER_HANDLE>(rec->def.thrusters.size() - 1);
+}
+
+THGROUP_HANDLE VESSEL::CreateThrusterGroup(THRUSTER_HANDLE* th, int nth, THGROUP_TYPE thgt) const {
+    host::VesselRecord* rec = Rec(handle);
+    if (!rec || thgt < 0 || thgt >= THGROUP_COUNT || nth < 0 || (nth > 0 && !th)) return nullptr;
+    std::vector<int> members;
+    for (int i = 0; i < nth; ++i) {
+        const long t = HandleIndex(th[i]);
+        if (t >= 0 && t < static_cast<long>(rec->def.thrusters.size())) members.push_back(static_cast<int>(t));
+    }
+    rec->def.groups[thgt] = std::move(members);
+    return IndexHandle<THGROUP_HANDLE>(static_cast<std::size_t>(thgt));
+}
+
+void VESSEL::SetThrusterLevel(THRUSTER_HANDLE th, double level) const {
+    host::VesselRecord* rec = Rec(handle);
+    const long i = HandleIndex(th);
+    if (!rec || i < 0 || i >= static_cast<long>(rec->def.thrusters.size()) || std::isnan(level)) return;
+    rec->def.thrusters[i].level = std::clamp(level, 0.0, 1.0);
+}
+
+double VESSEL::GetThrusterLevel(THRUSTER_HANDLE th) const {
+    const host::VesselRecord* rec = Rec(handle);
+    const long i = HandleIndex(th);
+    if (!rec || i < 0 || i >= static_cast<long>(rec->def.thrusters.size())) return 0;
+    return rec->def.thrusters[i].level;
+}
+
+void VESSEL::SetThrusterGroupLevel(THGROUP_TYPE thgt, double level) const {
+    host::VesselRecord* rec = Rec(handle);
+    if (!rec || thgt < 0 || thgt >= THGROUP_COUNT || std::isnan(level)) return;
+    for (int t : rec->def.groups[thgt]) rec->def.thrusters[t].level = std::clamp(level, 0.0, 1.0);
+}
+
+double VESSEL::GetThrusterGroupLevel(THGROUP_TYPE thgt) const {
+    const host::VesselRecord* rec = Rec(handle);
+    if (!rec || thgt < 0 || thgt >= THGROUP_COUNT || rec->def.groups[thgt].empty()) return 0;
+    double sum = 0;
+    for (int t : rec->def.groups[thgt]) sum += rec->def.thrusters[t].level;
+    return sum / static_cast<double>(rec->def.groups[thgt].size());
+}
+
+void VESSEL::SetAttitudeRotLevel(int axis, double level) const {
+    static constexpr THGROUP_TYPE positive[3] = {THGROUP_ATT_PITCHUP, THGROUP_ATT_YAWLEFT, THGROUP_ATT_BANKRIGHT};
+    static constexpr THGROUP_TYPE negative[3] = {THGROUP_ATT_PITCHDOWN, THGROUP_ATT_YAWRIGHT, THGROUP_ATT_BANKLEFT};
+    host::VesselRecord* rec = Rec(handle);
+    if (!rec || axis < 0 || axis > 2 || std::isnan(level)) return;
+    level = std::clamp(level, -1.0, 1.0);
+    rec->attitudeRotLevel[axis] = level;
+    SetThrusterGroupLevel(positive[axis], std::max(level, 0.0));
+    SetThrusterGroupLevel(negative[axis], std::max(-level, 0.0));
+}
+
+UINT VESSEL::AddMesh(const char* meshname, const VECTOR3* ofs) const {
+    host::VesselRecord* rec = Rec(handle);
+    if (!rec || !meshname) return 0;
+    rec->def.meshes.push_back({meshname, ofs ? ToGlm(*ofs) : glm::dvec3(0)});
+    return static_cast<UINT>(rec->def.meshes.size() - 1);
+}
+
+bool VESSEL::ClearMeshes(bool) const {
+    host::VesselRecord* rec = Rec(handle);
+    if (!rec) return false;
+    rec->def.meshes.clear();
+    return true;
+}
+
+UINT VESSEL::AddExhaust(THRUSTER_HANDLE th, double lscale, double wscale, const VECTOR3& pos, const VECTOR3& dir,
+                        SURFHANDLE tex) const {
+    host::VesselRecord* rec = Rec(handle);
+    if (!rec) return 0;
+    rec->def.exhausts.push_back({static_cast<int>(HandleIndex(th)), lscale, wscale, ToGlm(pos), ToGlm(dir), tex});
+    return static_cast<UINT>(rec->def.exhausts.size() - 1);
+}
+
+namespace {
+
+PSTREAM_HANDLE AddStream(OBJHANDLE h, const PARTICLESTREAMSPEC* pss, const VECTOR3& pos, const VECTOR3& dir,
+                         const double* level, long thruster) {
+    host::VesselRecord* rec = Rec(h);
+    if (!rec) return nullptr;
+    host::ParticleStream s;
+    if (pss) s.spec = *pss;
+    s.pos = ToGlm(pos);
+    s.dir = ToGlm(dir);
+    s.level = level;
+    s.thruster = static_cast<int>(thruster);
+    rec->def.streams.push_back(s);
+    return IndexHandle<PSTREAM_HANDLE>(rec->def.streams.size() - 1);
+}
+
+}  // namespace
+
+PSTREAM_HANDLE VESSEL::AddExhaustStream(THRUSTER_HANDLE th, const VECTOR3& pos, PARTICLESTREAMSPEC* pss) const {
+    // Exhaust streams point against their thruster's thrust.
+    const host::VesselRecord* rec = Rec(handle);
+    const long t = HandleIndex(th);
+    VECTOR3 dir{0, 0, -1};
+    if (rec && t >= 0 && t < static_cast<long>(rec->def.thrusters.size()))
+        dir = host::physics::ToVector3(-rec->def.thrusters[t].dir);
+    return AddStream(handle, pss, pos, dir, nullptr, t);
+}
+
+bool VESSEL::DelExhaustStream(PSTREAM_HANDLE ch) const {
+    host::VesselRecord* rec = Rec(handle);
+    const long i = HandleIndex(ch);
+    if (!rec || i < 0 || i >= static_cast<long>(rec->def.streams.size()) || !rec->def.streams[i].alive) return false;
+    rec->def.streams[i].alive = false;
+    return true;
+}
+
+PSTREAM_HANDLE VESSEL::AddParticleStream(PARTICLESTREAMSPEC* pss, const VECTOR3& pos, const VECTOR3& dir,
+                                         double* lvl) const {
+    return AddStream(handle, pss, pos, dir, lvl, -1);
+}

@@ -1,0 +1,86 @@
+#include "Host.h"
+
+#include <cstdio>
+
+#include "Vessel.h"
+#include "physics/Dynamics.h"
+#include "physics/Frames.h"
+
+namespace host {
+
+Host& Host::Instance() {
+    static Host instance;
+    return instance;
+}
+
+VesselRecord& Host::Instantiate(const std::string& name, const std::string& className) {
+    Module& module = modules.Get(className);
+    auto record = std::make_unique<VesselRecord>();
+    record->name = name;
+    record->className = className;
+    record->module = &module;
+    VesselRecord& rec = vessels.Add(std::move(record));
+    VESSEL* iface = module.ovcInit(rec.handle, flightModel);
+    if (!iface) {
+        Delete(rec);
+        throw Error("module " + module.path.string() + ": ovcInit gave no vessel for '" + name + "'");
+    }
+    rec.iface = iface;
+    // Every module vessel class derives from VESSEL2, whose VESSEL part the host was handed.
+    rec.instance = static_cast<VESSEL2*>(iface);
+    rec.instance->clbkSetClassCaps(nullptr);
+    return rec;
+}
+
+void Host::Place(VesselRecord& rec, const VESSELSTATUS& status) {
+    physics::ApplyStatus(rec, status);
+}
+
+void Host::Delete(VesselRecord& rec) {
+    if (view.focus == rec.handle) view.focus = nullptr;
+    vessels.Remove(rec);
+}
+
+void Host::Step() {
+    const double t = clock.Now();
+    const double dt = clock.step;
+    const double mjd = physics::kStartMjd + t / 86400.0;
+    // Vessels created during the step start flying in the next one; deleted ones get no more calls.
+    const std::vector<VesselRecord*> stepping = vessels.InOrder();
+    for (VesselRecord* rec : stepping)
+        if (!rec->deleted) rec->instance->clbkPreStep(t, dt, mjd);
+    physics::Advance(vessels.InOrder(), dt);
+    ++clock.steps;
+    const double t1 = clock.Now();
+    const std::vector<VesselRecord*> stepped = vessels.InOrder();
+    for (VesselRecord* rec : stepped)
+        if (!rec->deleted) rec->instance->clbkPostStep(t1, dt, mjd + dt / 86400.0);
+    ReleaseDeleted();
+}
+
+void Host::ReleaseDeleted() {
+    vessels.Release([](VesselRecord& rec) {
+        if (rec.module && rec.iface) rec.module->ovcExit(rec.iface);
+        rec.iface = nullptr;
+        rec.instance = nullptr;
+    });
+}
+
+void Host::Reset() {
+    while (vessels.Count() > 0) Delete(*vessels.At(vessels.Count() - 1));
+    ReleaseDeleted();
+    modules.UnloadAll();
+    clock = Clock{};
+    view = View{};
+    rng.seed(0);
+    flightModel = 1;
+}
+
+void Host::ReportError(const std::string& message) const {
+    if (reportError)
+        reportError(message);
+    else
+        std::fprintf(stderr, "host: %s\n", message.c_str());
+}
+
+}  // namespace host
