@@ -29,6 +29,7 @@ VesselRecord& Host::Instantiate(const std::string& name, const std::string& clas
     // Every module vessel class derives from VESSEL2, whose VESSEL part the host was handed.
     rec.instance = static_cast<VESSEL2*>(iface);
     rec.instance->clbkSetClassCaps(nullptr);
+    events.Emit({Event::Kind::VesselCreated, clock.Now(), rec.handle, inCallbackOf, rec.name, rec.className, 0});
     return rec;
 }
 
@@ -37,8 +38,10 @@ void Host::Place(VesselRecord& rec, const VESSELSTATUS& status) {
 }
 
 void Host::Delete(VesselRecord& rec) {
+    if (rec.deleted) return;
     if (view.focus == rec.handle) view.focus = nullptr;
     vessels.Remove(rec);
+    events.Emit({Event::Kind::VesselDeleted, clock.Now(), rec.handle, inCallbackOf, rec.name, rec.className, 0});
 }
 
 void Host::Step() {
@@ -47,14 +50,22 @@ void Host::Step() {
     const double mjd = physics::kStartMjd + t / 86400.0;
     // Vessels created during the step start flying in the next one; deleted ones get no more calls.
     const std::vector<VesselRecord*> stepping = vessels.InOrder();
-    for (VesselRecord* rec : stepping)
-        if (!rec->deleted) rec->instance->clbkPreStep(t, dt, mjd);
+    for (VesselRecord* rec : stepping) {
+        if (rec->deleted) continue;
+        inCallbackOf = rec->handle;
+        rec->instance->clbkPreStep(t, dt, mjd);
+    }
+    inCallbackOf = nullptr;
     physics::Advance(vessels.InOrder(), dt);
     ++clock.steps;
     const double t1 = clock.Now();
     const std::vector<VesselRecord*> stepped = vessels.InOrder();
-    for (VesselRecord* rec : stepped)
-        if (!rec->deleted) rec->instance->clbkPostStep(t1, dt, mjd + dt / 86400.0);
+    for (VesselRecord* rec : stepped) {
+        if (rec->deleted) continue;
+        inCallbackOf = rec->handle;
+        rec->instance->clbkPostStep(t1, dt, mjd + dt / 86400.0);
+    }
+    inCallbackOf = nullptr;
     ReleaseDeleted();
 }
 
@@ -67,11 +78,13 @@ void Host::ReleaseDeleted() {
 }
 
 void Host::Reset() {
+    events.Clear();
     while (vessels.Count() > 0) Delete(*vessels.At(vessels.Count() - 1));
     ReleaseDeleted();
     modules.UnloadAll();
     clock = Clock{};
     view = View{};
+    inCallbackOf = nullptr;
     rng.seed(0);
     flightModel = 1;
 }

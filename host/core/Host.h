@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "Events.h"
 #include "ModuleLoader.h"
 #include "Registry.h"
 
@@ -38,6 +39,9 @@ public:
     View view;
     std::mt19937_64 rng{0};
     int flightModel = 1;  // handed to every new vessel: 0 easy, 1 realistic
+    EventBus events;
+    // The vessel whose callback is running, so events can say who caused them.
+    OBJHANDLE inCallbackOf = nullptr;
 
     // Makes a vessel of a class: loads the module if needed, then ovcInit and clbkSetClassCaps.
     // It is not yet placed. Throws Error if the class has no usable module.
