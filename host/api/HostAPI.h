@@ -7,6 +7,8 @@ class VESSEL;
 
 // Vessel life
 OBJHANDLE oapiCreateVessel(const char* name, const char* classname, const VESSELSTATUS& status);
+// The vessel's focus and camera go to the alternative vessel if there is one, else to none until
+// a vessel is given them. The instance is released at the end of the step.
 bool oapiDeleteVessel(OBJHANDLE hVessel, OBJHANDLE hAlternativeCameraTarget = nullptr);
 VESSEL* oapiGetVesselInterface(OBJHANDLE hVessel);
 bool oapiIsVessel(OBJHANDLE hVessel);
@@ -28,6 +30,7 @@ double oapiGetSimTime();
 double oapiRand();
 
 // View
+// The vessel that had the focus before; null also when hVessel cannot take the focus.
 OBJHANDLE oapiSetFocusObject(OBJHANDLE hVessel);
 OBJHANDLE oapiGetFocusObject();
 void oapiCameraAttach(OBJHANDLE hObj, int mode);  // mode 0 cockpit, 1 external

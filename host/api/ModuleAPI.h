@@ -4,5 +4,6 @@
 #include "HostAPI.h"
 #include "HostTypes.h"
 #include "HudDraw.h"
+#include "KeyCodes.h"
 #include "ModuleExports.h"
 #include "Vessel.h"

@@ -5,6 +5,7 @@
 #include "HostAPI.h"
 #include "Vessel.h"
 #include "core/Host.h"
+#include "core/ViewControl.h"
 #include "physics/Frames.h"
 
 namespace phys = host::physics;
@@ -49,8 +50,11 @@ OBJHANDLE oapiCreateVessel(const char* name, const char* classname, const VESSEL
 bool oapiDeleteVessel(OBJHANDLE hVessel, OBJHANDLE hAlternativeCameraTarget) {
     host::VesselRecord* rec = Live(hVessel);
     if (!rec) return false;
-    host::View& view = H().view;
-    if (view.cameraTarget == hVessel) view.cameraTarget = Live(hAlternativeCameraTarget) ? hAlternativeCameraTarget : nullptr;
+    // The focus and the camera move to the alternative vessel when there is one that can take them.
+    const host::VesselRecord* alternative = hAlternativeCameraTarget != hVessel ? Live(hAlternativeCameraTarget) : nullptr;
+    if (H().view.focus == hVessel)
+        host::SetFocus(H(), alternative && alternative->def.focusEnabled ? alternative->handle : nullptr);
+    if (H().view.cameraTarget == hVessel && alternative) host::AttachCamera(H(), alternative->handle, H().view.cameraMode);
     H().Delete(*rec);
     return true;
 }
@@ -134,8 +138,9 @@ double oapiRand() {
 
 OBJHANDLE oapiSetFocusObject(OBJHANDLE hVessel) {
     const host::VesselRecord* rec = Live(hVessel);
+    if (!rec || !rec->def.focusEnabled) return nullptr;
     const OBJHANDLE previous = H().view.focus;
-    if (rec && rec->def.focusEnabled) H().view.focus = hVessel;
+    host::SetFocus(H(), hVessel);
     return previous;
 }
 
@@ -143,10 +148,9 @@ OBJHANDLE oapiGetFocusObject() { return H().view.focus; }
 
 void oapiCameraAttach(OBJHANDLE hObj, int mode) {
     if (!Live(hObj)) return;
-    H().view.cameraTarget = hObj;
-    H().view.cameraMode = mode == 0 ? 0 : 1;
+    host::AttachCamera(H(), hObj, mode == 0 ? 0 : 1);
 }
 
 void oapiCameraScaleDist(double dscale) {
-    if (std::isfinite(dscale) && dscale > 0) H().view.cameraDistance *= dscale;
+    if (std::isfinite(dscale) && dscale > 0) host::ScaleCameraDistance(H(), dscale);
 }

@@ -167,7 +167,10 @@ void VESSEL::SetAttitudeRotLevel(int axis, double level) const {
 UINT VESSEL::AddMesh(const char* meshname, const VECTOR3* ofs) const {
     host::VesselRecord* rec = Rec(handle);
     if (!rec || !meshname) return 0;
-    rec->def.meshes.push_back({meshname, ofs ? ToGlm(*ofs) : glm::dvec3(0)});
+    // A mesh that cannot be read is reported and left empty: the vessel still flies, unseen.
+    host::Host& h = host::Host::Instance();
+    auto mesh = h.meshes.Get(meshname, [&](const std::string& problem) { h.ReportError(problem); });
+    rec->def.meshes.push_back({meshname, ofs ? ToGlm(*ofs) : glm::dvec3(0), std::move(mesh)});
     return static_cast<UINT>(rec->def.meshes.size() - 1);
 }
 

@@ -18,6 +18,8 @@ struct Event {
     std::string name;            // vessel name, or the annotation's text
     std::string className;
     int value = 0;               // camera mode, key code
+    bool down = false;           // a key pressed rather than released
+    double distance = 0;         // the camera's distance factor
 };
 
 class EventBus {

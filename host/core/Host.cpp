@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "Vessel.h"
+#include "ViewControl.h"
 #include "physics/Dynamics.h"
 #include "physics/Frames.h"
 
@@ -39,7 +40,9 @@ void Host::Place(VesselRecord& rec, const VESSELSTATUS& status) {
 
 void Host::Delete(VesselRecord& rec) {
     if (rec.deleted) return;
-    if (view.focus == rec.handle) view.focus = nullptr;
+    // Nothing takes over the focus or the camera until the game gives them to a vessel.
+    if (view.focus == rec.handle) SetFocus(*this, nullptr);
+    if (view.cameraTarget == rec.handle) AttachCamera(*this, nullptr, view.cameraMode);
     vessels.Remove(rec);
     events.Emit({Event::Kind::VesselDeleted, clock.Now(), rec.handle, inCallbackOf, rec.name, rec.className, 0});
 }
@@ -48,6 +51,8 @@ void Host::Step() {
     const double t = clock.Now();
     const double dt = clock.step;
     const double mjd = physics::kStartMjd + t / 86400.0;
+    // Keys are the input between two steps: a vessel one of them creates flies in this step.
+    DeliverDueKeys(*this);
     // Vessels created during the step start flying in the next one; deleted ones get no more calls.
     const std::vector<VesselRecord*> stepping = vessels.InOrder();
     for (VesselRecord* rec : stepping) {
@@ -82,6 +87,8 @@ void Host::Reset() {
     while (vessels.Count() > 0) Delete(*vessels.At(vessels.Count() - 1));
     ReleaseDeleted();
     modules.UnloadAll();
+    meshes.Clear();
+    keyboard.Clear();
     clock = Clock{};
     view = View{};
     inCallbackOf = nullptr;

@@ -7,8 +7,10 @@
 #include <string>
 
 #include "Events.h"
+#include "Keyboard.h"
 #include "ModuleLoader.h"
 #include "Registry.h"
+#include "assets/MeshLibrary.h"
 
 namespace host {
 
@@ -40,6 +42,8 @@ public:
     std::mt19937_64 rng{0};
     int flightModel = 1;  // handed to every new vessel: 0 easy, 1 realistic
     EventBus events;
+    MeshLibrary meshes;
+    Keyboard keyboard;
     // The vessel whose callback is running, so events can say who caused them.
     OBJHANDLE inCallbackOf = nullptr;
 
@@ -51,10 +55,11 @@ public:
     // Takes a vessel out of the world; its instance is released at the end of the step.
     void Delete(VesselRecord& rec);
 
-    // One fixed step: every vessel's pre-step, the flight physics, every post-step, then the
-    // release of vessels deleted on the way.
+    // One fixed step: the keys due, every vessel's pre-step, the flight physics, every post-step,
+    // then the release of vessels deleted on the way.
     void Step();
-    // Deletes every vessel and unloads every module: a fresh host, as after start-up.
+    // Deletes every vessel and unloads every module, forgets meshes read and keys pending: a fresh
+    // host, as after start-up, with the same module and mesh directories.
     void Reset();
 
     // Where the host says what went wrong when it has nobody to throw to (a module's call).

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ class VESSEL2;
 namespace host {
 
 struct Module;
+struct Mesh;
 
 struct Tank {
     double capacity = 0;  // kg
@@ -50,6 +52,7 @@ struct ParticleStream {
 struct MeshRef {
     std::string name;
     glm::dvec3 offset{0};
+    std::shared_ptr<const Mesh> mesh;  // null if it could not be read: nothing to draw
 };
 
 // Everything the vessel's class capabilities set. Defaults are what a vessel gets when its module
