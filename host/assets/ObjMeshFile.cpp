@@ -18,10 +18,12 @@ namespace {
 
 // Where each vertex and face statement sits in the file. The library keeps both in file order but
 // forgets the lines, which the messages need.
+struct FaceLine {
+    std::size_t line, corners;
+};
 struct Statements {
     std::vector<std::size_t> vertexLines;
-    std::vector<std::size_t> faceLines;
-    std::vector<std::size_t> faceCorners;
+    std::vector<FaceLine> faces;
 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -43,14 +45,11 @@ Statements FindStatements(const std::string& text) {
                 std::istringstream corners(text.substr(i + 1, end - i - 1));
                 std::size_t count = 0;
                 for (std::string corner; corners >> corner;) ++count;
-                found.faceLines.push_back(line);
-                found.faceCorners.push_back(count);
+                found.faces.push_back({line, count});
             }
         }
         pos = end;
-        if (pos < text.size() && text[pos] == '\r') ++pos;
-        else if (pos < text.size()) ++pos;
-        if (pos < text.size() && text[pos] == '\n' && text[pos - 1] == '\r') ++pos;
+        if (pos < text.size()) pos += text.compare(pos, 2, "\r\n") == 0 ? 2 : 1;
     }
     return found;
 }
@@ -76,9 +75,11 @@ Mesh ReadObjMesh(const std::filesystem::path& file) {
     const std::string text = ReadWhole(file);
     const std::string where = file.string() + ":";
     const Statements statements = FindStatements(text);
-    for (std::size_t f = 0; f < statements.faceLines.size(); ++f)
-        if (statements.faceCorners[f] < 3)
-            throw Error(where + std::to_string(statements.faceLines[f]) + ": a face needs at least three corners");
+    for (const FaceLine& face : statements.faces) {
+        if (face.corners < 3) throw Error(where + std::to_string(face.line) + ": a face needs at least three corners");
+        // The library counts a face's corners in a byte.
+        if (face.corners > 255) throw Error(where + std::to_string(face.line) + ": a face has more than 255 corners");
+    }
 
     tinyobj::attrib_t attrib;
     std::vector<tinyobj::shape_t> shapes;
@@ -109,7 +110,8 @@ Mesh ReadObjMesh(const std::filesystem::path& file) {
     for (const tinyobj::shape_t& shape : shapes) {
         std::size_t corner = 0;
         for (const unsigned char corners : shape.mesh.num_face_vertices) {
-            const std::size_t line = face < statements.faceLines.size() ? statements.faceLines[face] : 0;
+            const std::size_t line = face < statements.faces.size() ? statements.faces[face].line : 0;
+            if (corner + corners > shape.mesh.indices.size()) throw Error(where + " faces out of step with their corners");
             std::vector<std::uint32_t> polygon;
             for (std::size_t k = 0; k < corners; ++k) {
                 const int v = shape.mesh.indices[corner + k].vertex_index;

@@ -131,6 +131,8 @@ TEST_F(MeshTest, MissingMeshIsReportedOnceAndTheVesselStillFlies) {
 
 TEST_F(MeshTest, BrokenFilesNameFileLineAndProblem) {
     const std::string triangle = "v 0 0 0\nv 1 0 0\nv 0 1 0\n";
+    std::string manyCorners = "f";
+    for (int i = 0; i < 256; ++i) manyCorners += " " + std::to_string(i % 3 + 1);
     struct Case {
         std::string text;
         std::string problem;
@@ -141,7 +143,8 @@ TEST_F(MeshTest, BrokenFilesNameFileLineAndProblem) {
         {"v 0 0 0\r\nv 1 0 0\r\nv 0 1 0\r\n\r\nf 3 2 1\r\nf 1 2 7\r\n", ":6: face refers"},
         {"v 0 0 0\rv 1 0 0\rv 0 1 0\rf 1 2 7\r", ":4: face refers"},
         {triangle + "\nf 1 2\n", ":5: a face needs at least three corners"},
-        {triangle + "f 1 2 0\n", "line 4"},
+        {triangle + "f 1 2 0\n", ":4: "},
+        {triangle + manyCorners + "\n", ":4: a face has more than 255 corners"},
         {"v 0 0 1e999\nv 1 0 0\nv 0 1 0\nf 1 2 3\n", ":1: vertex coordinates out of range"},
         {triangle, "no faces"},
         {"", "no faces"},
