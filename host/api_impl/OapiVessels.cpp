@@ -51,10 +51,12 @@ bool oapiDeleteVessel(OBJHANDLE hVessel, OBJHANDLE hAlternativeCameraTarget) {
     host::VesselRecord* rec = Live(hVessel);
     if (!rec) return false;
     // The focus and the camera move to the alternative vessel when there is one that can take them.
-    const host::VesselRecord* alternative = hAlternativeCameraTarget != hVessel ? Live(hAlternativeCameraTarget) : nullptr;
+    const host::VesselRecord* alternative =
+        hAlternativeCameraTarget != hVessel ? Live(hAlternativeCameraTarget) : nullptr;
     if (H().view.focus == hVessel)
         host::SetFocus(H(), alternative && alternative->def.focusEnabled ? alternative->handle : nullptr);
-    if (H().view.cameraTarget == hVessel && alternative) host::AttachCamera(H(), alternative->handle, H().view.cameraMode);
+    if (H().view.cameraTarget == hVessel && alternative)
+        host::AttachCamera(H(), alternative->handle, H().view.cameraMode);
     H().Delete(*rec);
     return true;
 }

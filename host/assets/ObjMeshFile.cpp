@@ -111,12 +111,14 @@ Mesh ReadObjMesh(const std::filesystem::path& file) {
         std::size_t corner = 0;
         for (const unsigned char corners : shape.mesh.num_face_vertices) {
             const std::size_t line = face < statements.faces.size() ? statements.faces[face].line : 0;
-            if (corner + corners > shape.mesh.indices.size()) throw Error(where + " faces out of step with their corners");
+            if (corner + corners > shape.mesh.indices.size())
+                throw Error(where + " faces out of step with their corners");
             std::vector<std::uint32_t> polygon;
             for (std::size_t k = 0; k < corners; ++k) {
                 const int v = shape.mesh.indices[corner + k].vertex_index;
                 if (v < 0 || static_cast<std::size_t>(v) >= vertexCount)
-                    throw Error(where + std::to_string(line) + ": face refers to a vertex that does not exist (the file has " +
+                    throw Error(where + std::to_string(line) +
+                                ": face refers to a vertex that does not exist (the file has " +
                                 std::to_string(vertexCount) + " vertices)");
                 polygon.push_back(static_cast<std::uint32_t>(v));
             }
