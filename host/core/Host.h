@@ -8,6 +8,7 @@
 
 #include "Events.h"
 #include "ModuleLoader.h"
+#include "Random.h"
 #include "Registry.h"
 
 namespace host {
@@ -37,7 +38,7 @@ public:
     Registry vessels;
     Clock clock;
     View view;
-    std::mt19937_64 rng{0};
+    Random rng{0};
     int flightModel = 1;  // handed to every new vessel: 0 easy, 1 realistic
     EventBus events;
     // The vessel whose callback is running, so events can say who caused them.
