@@ -1,4 +1,5 @@
 // The host's exact lines of a vessel, and a comment that says the same for people.
+#include <cmath>
 #include <cstdio>
 #include <numbers>
 
@@ -19,6 +20,9 @@ void Numbers(std::string& out, const char* key, const std::vector<double>& value
     out += '\n';
 }
 
+// Rounding noise would print as "-0.0".
+double Tidy(double value, double shownStep) { return std::abs(value) < shownStep / 2 ? 0.0 : value; }
+
 std::string Summary(const RigidState& s) {
     constexpr double deg = 180.0 / std::numbers::pi;
     const physics::EquPos e = physics::ToEquPos(s.pos);
@@ -27,7 +31,8 @@ std::string Summary(const RigidState& s) {
     std::snprintf(text, sizeof text,
                   "  # latitude %.5f, longitude %.5f, altitude %.1f m, heading %.1f, pitch %.1f, bank %.1f, "
                   "airspeed %.1f m/s\n",
-                  e.lat * deg, e.lng * deg, physics::Altitude(s.pos), a.heading * deg, a.pitch * deg, a.bank * deg,
+                  Tidy(e.lat * deg, 1e-5), Tidy(e.lng * deg, 1e-5), Tidy(physics::Altitude(s.pos), 0.1),
+                  Tidy(a.heading * deg, 0.1), Tidy(a.pitch * deg, 0.1), Tidy(a.bank * deg, 0.1),
                   glm::length(s.vel));
     return text;
 }
