@@ -158,7 +158,7 @@ private:
         if (!ParseNumber(word, value)) Fail(doc.fileName, line.number, std::string(key) + " expects a number, got " + Quote(word));
         if (value < low || value > high)
             Fail(doc.fileName, line.number, std::string(key) + " " + std::string(word) + " is out of range [" +
-                                                FormatNumber(low) + ", " + FormatNumber(high) + "] " + unit);
+                                                FormatForPeople(low) + ", " + FormatForPeople(high) + "] " + unit);
         return value;
     }
 

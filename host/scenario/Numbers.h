@@ -11,8 +11,14 @@ namespace host::scenario {
 // The shortest text that reads back to the very same double, so saved states reload exactly.
 std::string FormatNumber(double value);
 
+// A number as people read it in a message: 10000000 rather than 1e+07.
+std::string FormatForPeople(double value);
+
 // The whole word must be a finite number; a leading '+' is allowed.
 bool ParseNumber(std::string_view word, double& value);
+// A number as people read it in a message: 10000000 rather than 1e+07.
+std::string FormatForPeople(double value);
+
 // The whole word must be decimal digits that fit in 64 bits.
 bool ParseUnsigned(std::string_view word, std::uint64_t& value);
 

@@ -66,8 +66,8 @@ bool ReadNumbers(std::string_view key, const std::vector<std::string_view>& word
 
 bool InRange(std::string_view key, double value, double low, double high, const char* unit, std::string& problem) {
     if (value >= low && value <= high) return true;
-    problem = std::string(key) + " " + FormatNumber(value) + " is out of range [" + FormatNumber(low) + ", " +
-              FormatNumber(high) + "]" + (*unit ? " " : "") + unit;
+    problem = std::string(key) + " " + FormatForPeople(value) + " is out of range [" + FormatForPeople(low) + ", " +
+              FormatForPeople(high) + "]" + (*unit ? " " : "") + unit;
     return false;
 }
 
@@ -80,6 +80,37 @@ bool IsRotation(const glm::dmat3& m) {
 }
 
 glm::dvec3 Vec(const std::vector<double>& v, std::size_t at = 0) { return {v[at], v[at + 1], v[at + 2]}; }
+
+// RELATIVE <name> x y z [vx vy vz]; a name with blanks goes in double quotes.
+bool ReadRelative(std::string_view line, const FindLeader& findLeader, Placement& p, std::string& problem) {
+    std::string_view rest = Trim(Trim(line).substr(std::string_view("RELATIVE").size()));
+    std::string_view name;
+    if (!rest.empty() && rest[0] == '"') {
+        const std::size_t close = rest.find('"', 1);
+        if (close == std::string_view::npos) {
+            problem = "RELATIVE has no closing '\"' after the vessel name";
+            return false;
+        }
+        name = rest.substr(1, close - 1);
+        rest = rest.substr(close + 1);
+    } else {
+        name = rest.substr(0, rest.find_first_of(" \t"));
+        rest = rest.substr(name.size());
+    }
+    const std::vector<std::string_view> words = SplitWords(rest);
+    std::vector<double> v;
+    if (name.empty() || (words.size() != 3 && words.size() != 6)) {
+        problem = "RELATIVE expects a vessel name, an offset x y z in metres and optionally a velocity x y z in m/s";
+        return false;
+    }
+    if (!ReadNumbers("RELATIVE", words, 0, kAnyCount, v, problem)) return false;
+    for (double c : v)
+        if (!InRange("RELATIVE component", c, -1e7, 1e7, "", problem)) return false;
+    const std::optional<RigidState> leader = findLeader(name, problem);
+    if (!leader) return false;
+    p.relative = Relative{*leader, Vec(v), v.size() == 6 ? Vec(v, 3) : glm::dvec3(0)};
+    return true;
+}
 
 }  // namespace
 
@@ -147,16 +178,7 @@ LineResult ReadStandardLine(std::string_view line, int number, const VesselShape
             if (ok) p.thrusterLevels = v;
         }
     } else if (k == "RELATIVE") {
-        if (words.size() != 5 && words.size() != 8) {
-            problem = "RELATIVE expects a vessel name, an offset x y z in metres and optionally a velocity x y z "
-                      "in m/s";
-        } else if (ReadNumbers(k, words, 2, kAnyCount, v, problem)) {
-            ok = true;
-            for (double c : v) ok = ok && InRange("RELATIVE component", c, -1e7, 1e7, "", problem);
-            std::optional<RigidState> leader;
-            if (ok && !(leader = findLeader(words[1], problem))) ok = false;
-            if (ok) p.relative = Relative{*leader, Vec(v), v.size() == 6 ? Vec(v, 3) : glm::dvec3(0)};
-        }
+        ok = ReadRelative(line, findLeader, p, problem);
     }
     if (!ok) return LineResult::Bad;
     p.seen.insert_or_assign(std::string(k), number);
