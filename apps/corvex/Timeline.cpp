@@ -33,6 +33,7 @@ void Timeline::Listen(host::EventBus& events) {
 }
 
 void Timeline::Print(std::FILE* out) const {
+    if (entries.empty()) fmt::print(out, "  no vessel came or went, nothing was shown on screen\n");
     std::size_t listed = 0, unlisted = 0;
     for (const Entry& entry : entries) {
         const auto count = counts.find(entry.className);
