@@ -1,5 +1,6 @@
 // Saving the running simulation as a scenario.
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <fstream>
 
@@ -19,6 +20,13 @@ bool NameFitsALine(const std::string& name) {
     for (char c : name)
         if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7f) return false;
     return Trim(name) == name;
+}
+
+bool Finite(const glm::dvec3& v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
+
+bool Finite(const RigidState& s) {
+    return Finite(s.pos) && Finite(s.vel) && Finite(s.angVel) && Finite(s.rot[0]) && Finite(s.rot[1]) &&
+           Finite(s.rot[2]);
 }
 
 }  // namespace
@@ -48,6 +56,8 @@ std::string ScenarioText(std::vector<std::string>& warnings) {
     }
 
     for (const VesselRecord* rec : vessels) {
+        if (!Finite(rec->state))
+            warnings.push_back("vessel '" + rec->name + "': its state is not finite, so the saved scenario will not load");
         out += "\nVESSEL " + rec->name + ":" + rec->className + "\n";
         HostScenarioFile file;
         file.out = &out;

@@ -1,9 +1,12 @@
 // Saving and loading again: the same file byte for byte, and a simulation that goes on as if never
 // saved.
+#include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
 #include "ScenarioTest.h"
+#include "scenario/Numbers.h"
 
 namespace {
 
@@ -100,6 +103,32 @@ TEST_F(RoundTrip, SimulationGoesOnAsIfNeverSaved) {
     EXPECT_EQ(World(), straight);
     EXPECT_EQ(host.clock.Now(), timeStraight);
     EXPECT_EQ(oapiRand(), randomStraight);
+}
+
+TEST(Numbers, WrittenNumbersReadBackToTheSameDouble) {
+    const double values[] = {0.1, 1.0 / 3, -0.0, 6371000.123456789, 1e300, -1e-300, 4.9e-324, 2.2250738585072014e-308,
+                             1.7976931348623157e308, 0.0078125, 123456789012345678.0};
+    for (double value : values) {
+        const std::string text = host::scenario::FormatNumber(value);
+        double back = 0;
+        ASSERT_TRUE(host::scenario::ParseNumber(text, back)) << text;
+        EXPECT_EQ(std::memcmp(&back, &value, sizeof value), 0) << text;
+        // The fighter reads its own numbers with sscanf.
+        double scanned = 0;
+        ASSERT_EQ(std::sscanf(text.c_str(), "%lf", &scanned), 1);
+        EXPECT_EQ(std::memcmp(&scanned, &value, sizeof value), 0) << text;
+    }
+}
+
+TEST_F(RoundTrip, NonFiniteStateIsSavedWithAWarning) {
+    Load("VESSEL A:Corvex\nEND\n");
+    Record(oapiGetVesselByName("A")).state.vel.x = std::nan("");
+    std::vector<std::string> warnings;
+    const std::string text = host::scenario::ScenarioText(warnings);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find("'A': its state is not finite"), std::string::npos);
+    Fresh();
+    EXPECT_THROW(Load(text), host::Error);
 }
 
 TEST_F(RoundTrip, FileOnDiskIsReplacedOnlyWhenComplete) {
