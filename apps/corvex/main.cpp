@@ -40,14 +40,13 @@ void PrintVessels(const host::Host& host) {
     }
 }
 
-int RunScenario(const Options& options) {
+int RunScenario(const Options& options, corvex::Timeline& timeline) {
     host::Host& host = host::Host::Instance();
     host.modules.SetSearchPath({options.moduleDir});
     const auto loaded = host::scenario::LoadScenario(options.scenario);
     PrintWarnings(loaded.warnings);
     fmt::print("{}: {} vessels at t = {} s\n", options.scenario, loaded.vessels, host.clock.Now());
 
-    corvex::Timeline timeline;
     timeline.Listen(host.events);
     corvex::InstallStopHandler();
     corvex::RunOptions run = options.run;
@@ -93,8 +92,9 @@ int main(int argc, char** argv) {
     CLI11_PARSE(app, argc, argv);
 
     int status = 1;
+    corvex::Timeline timeline;  // outlives every event the host may still send before its reset
     try {
-        status = RunScenario(options);
+        status = RunScenario(options, timeline);
     } catch (const host::Error& e) {
         fmt::print(stderr, "corvex: {}\n", e.what());
     }
