@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs the game on the default scenario. Extra arguments go to the program.
+# Sets up, builds and runs the default scenario headless, saving its end state under out/.
+# Extra arguments go to the program (a scenario file, --time, --save, ...).
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 bash "$here/setup.sh"

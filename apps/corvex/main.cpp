@@ -1,57 +1,103 @@
-// The game's command-line program: runs a battle headless and reports what happened.
+// The game's command-line program: runs a scenario headless, saves where it ended and says what
+// happened.
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdio>
 
 #include <CLI/CLI.hpp>
 #include <fmt/core.h>
 
-#include "HostAPI.h"
+#include "Paths.h"
+#include "Runner.h"
+#include "Timeline.h"
 #include "Vessel.h"
 #include "core/Host.h"
 #include "physics/Frames.h"
+#include "scenario/Scenario.h"
 
 namespace {
 
-// A small built-in setup until scenario files arrive: a player and two enemies in a row.
-void CreateBuiltInSetup() {
-    const char* names[] = {"Player", "Red-1", "Red-2"};
-    for (int i = 0; i < 3; ++i) {
-        VESSELSTATUS status{};
-        const glm::dvec3 pos = host::physics::FromEquPos(0.0, 0.0, host::physics::kPlanetRadius + 1000.0) +
-                               glm::dvec3(0, 0, 500.0 * i);
-        status.rpos = host::physics::ToVector3(pos);
-        status.fuel = 1;
-        if (!oapiCreateVessel(names[i], "Corvex", status)) throw host::Error("could not create the built-in fighters");
+struct Options {
+    std::string scenario = corvex::DefaultScenario().string();
+    std::string savePath;
+    bool noSave = false;
+    std::string moduleDir = host::DefaultModuleDirectory().string();
+    corvex::RunOptions run;
+};
+
+void PrintWarnings(const std::vector<std::string>& warnings) {
+    for (const std::string& w : warnings) fmt::print(stderr, "{}\n", w);
+}
+
+void PrintVessels(const host::Host& host) {
+    constexpr double deg = 180.0 / M_PI;
+    for (const host::VesselRecord* rec : host.vessels.InOrder()) {
+        const auto attitude = host::physics::AttitudeOf(rec->state.pos, rec->state.rot);
+        fmt::print("  {:<16} {:<8} altitude {:8.1f} m   airspeed {:6.1f} m/s   heading {:5.1f}{}\n", rec->name,
+                   rec->className, host::physics::Altitude(rec->state.pos), glm::length(rec->state.vel),
+                   attitude.heading * deg, rec->handle == host.view.focus ? "   (focus)" : "");
     }
+}
+
+int RunScenario(const Options& options, corvex::Timeline& timeline) {
+    host::Host& host = host::Host::Instance();
+    host.modules.SetSearchPath({options.moduleDir});
+    const auto loaded = host::scenario::LoadScenario(options.scenario);
+    PrintWarnings(loaded.warnings);
+    fmt::print("{}: {} vessels at t = {} s\n", options.scenario, loaded.vessels, host.clock.Now());
+
+    timeline.Listen(host.events);
+    corvex::InstallStopHandler();
+    corvex::RunOptions run = options.run;
+    run.progress = isatty(STDOUT_FILENO);
+    const corvex::RunResult result = corvex::Run(host, run, stdout);
+
+    fmt::print("ran {:.2f} s of simulated time in {} steps, {:.1f}x real time{}\n", result.simSeconds, result.steps,
+               result.wallSeconds > 0 ? result.simSeconds / result.wallSeconds : 0.0,
+               result.interrupted ? " (stopped)" : "");
+    timeline.Print(stdout);
+    fmt::print("{} vessels at t = {:.2f} s:\n", host.vessels.Count(), host.clock.Now());
+    PrintVessels(host);
+
+    if (!options.noSave) {
+        const std::filesystem::path path =
+            options.savePath.empty() ? corvex::DefaultSavePath(options.scenario) : std::filesystem::path(options.savePath);
+        std::error_code ec;
+        if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
+        std::vector<std::string> warnings;
+        host::scenario::SaveScenario(path, warnings);
+        PrintWarnings(warnings);
+        fmt::print("saved the end state to {}\n", path.string());
+    }
+    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"Corvex air combat: runs a battle headless"};
-    double duration = 10;
-    std::string moduleDir = host::DefaultModuleDirectory().string();
-    app.add_option("-t,--time", duration, "Simulated seconds to run")->check(CLI::Range(0.0, 1e7));
-    app.add_option("--modules", moduleDir, "Directory of the vessel modules")->check(CLI::ExistingDirectory);
+    CLI::App app{"Corvex air combat: runs a scenario headless, saves where it ended and says what happened"};
+    Options options;
+    app.add_option("scenario", options.scenario, "Scenario file to run")->capture_default_str();
+    auto* time = app.add_option("-t,--time", options.run.seconds, "Simulated seconds to run")
+                     ->check(CLI::Range(0.0, 1e7))
+                     ->capture_default_str();
+    app.add_flag("--until-stopped", options.run.untilStopped, "Run until interrupted (Ctrl-C), then save")
+        ->excludes(time);
+    auto* save = app.add_option("-o,--save", options.savePath, "Where to save the end state [out/<name>-end.scn]");
+    app.add_flag("--no-save", options.noSave, "Do not save the end state")->excludes(save);
+    app.add_option("--modules", options.moduleDir, "Directory of the vessel modules")
+        ->check(CLI::ExistingDirectory)
+        ->capture_default_str();
     CLI11_PARSE(app, argc, argv);
 
-    host::Host& host = host::Host::Instance();
-    host.modules.SetSearchPath({moduleDir});
+    int status = 1;
+    corvex::Timeline timeline;  // outlives every event the host may still send before its reset
     try {
-        CreateBuiltInSetup();
+        status = RunScenario(options, timeline);
     } catch (const host::Error& e) {
         fmt::print(stderr, "corvex: {}\n", e.what());
-        return 1;
     }
-    const auto steps = static_cast<std::uint64_t>(std::ceil(duration / host.clock.step));
-    for (std::uint64_t i = 0; i < steps; ++i) host.Step();
-
-    fmt::print("ran {:.2f} s of simulated time in {} steps with {} vessels\n", host.clock.Now(), steps,
-               oapiGetVesselCount());
-    for (DWORD i = 0; i < oapiGetVesselCount(); ++i) {
-        VESSEL* v = oapiGetVesselInterface(oapiGetVesselByIndex(static_cast<int>(i)));
-        fmt::print("  {} ({}): altitude {:.1f} m\n", v->GetName(), v->GetClassNameA(), v->GetAltitude());
-    }
-    host.Reset();
-    return 0;
+    host::Host::Instance().Reset();
+    return status;
 }

@@ -9,6 +9,7 @@
 #include "Events.h"
 #include "Keyboard.h"
 #include "ModuleLoader.h"
+#include "Random.h"
 #include "Registry.h"
 #include "assets/MeshLibrary.h"
 
@@ -39,7 +40,7 @@ public:
     Registry vessels;
     Clock clock;
     View view;
-    std::mt19937_64 rng{0};
+    Random rng{0};
     int flightModel = 1;  // handed to every new vessel: 0 easy, 1 realistic
     EventBus events;
     MeshLibrary meshes;

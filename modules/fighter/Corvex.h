@@ -8,6 +8,8 @@ public:
     Corvex(OBJHANDLE hVessel, int flightmodel);
 
     void clbkSetClassCaps(FILEHANDLE cfg) override;
+    void clbkSaveState(FILEHANDLE scn) override;
+    void clbkLoadStateEx(FILEHANDLE scn, void* status) override;
 
     double trailLevel;             // smoke trail level: 0 off, 1 on
     OBJHANDLE target;              // the vessel tracked and attacked, or null

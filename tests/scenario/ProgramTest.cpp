@@ -1,0 +1,65 @@
+// The corvex program end to end: runs, saves, and refuses bad input with a message and an exit code.
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int exitCode;
+    std::string output;  // stdout and stderr together
+};
+
+Outcome RunProgram(const std::string& arguments) {
+    const std::string command = std::string(CORVEX_PROGRAM) + " " + arguments + " 2>&1 </dev/null";
+    Outcome outcome{-1, ""};
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return outcome;
+    char buffer[4096];
+    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) outcome.output.append(buffer, n);
+    const int status = pclose(pipe);
+    outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return outcome;
+}
+
+std::string Data(const char* name) { return std::string(CORVEX_SCENARIO_TEST_DATA) + "/" + name; }
+
+TEST(Program, RunsTheDefaultScenarioAndSavesAnEndStateItCanRunAgain) {
+    const std::string saved = ::testing::TempDir() + "/program-end.scn";
+    const Outcome first = RunProgram("-t 2 -o " + saved);
+    ASSERT_EQ(first.exitCode, 0) << first.output;
+    EXPECT_NE(first.output.find("skirmish.scn: 5 vessels at t = 0 s"), std::string::npos) << first.output;
+    EXPECT_NE(first.output.find("ran 2.00 s of simulated time in 256 steps"), std::string::npos) << first.output;
+    EXPECT_NE(first.output.find("saved the end state to " + saved), std::string::npos) << first.output;
+
+    const Outcome second = RunProgram(saved + " -t 1 --no-save");
+    ASSERT_EQ(second.exitCode, 0) << second.output;
+    EXPECT_NE(second.output.find("5 vessels at t = 2 s"), std::string::npos) << second.output;
+    std::filesystem::remove(saved);
+}
+
+TEST(Program, BadInputExitsWithAMessage) {
+    struct Case {
+        std::string arguments;
+        std::string message;
+    };
+    const Case cases[] = {
+        {Data("bad-altitude.scn") + " --no-save", Data("bad-altitude.scn") + ":5: ALTITUDE expects a number, got '3OOO'"},
+        {Data("no-such.scn") + " --no-save", Data("no-such.scn") + ": cannot open"},
+        {"-t -5", "-t"},
+        {"--bogus", "--bogus"},
+        {"--time 1 --until-stopped", "excludes"},
+        {"-o " + Data("bad-altitude.scn") + "/x.scn -t 0", "cannot write"},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome = RunProgram(c.arguments);
+        EXPECT_NE(outcome.exitCode, 0) << c.arguments;
+        EXPECT_NE(outcome.output.find(c.message), std::string::npos) << c.arguments << "\n" << outcome.output;
+    }
+}
+
+}  // namespace
