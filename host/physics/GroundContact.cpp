@@ -1,0 +1,189 @@
+#include "GroundContact.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "Frames.h"
+#include "core/VesselRecord.h"
+
+namespace host::physics {
+
+namespace {
+
+constexpr int kIterations = 10;
+constexpr double kCreepSpeed = 0.1;    // m/s
+constexpr double kCreepTurnRate = 0.1;  // rad/s
+
+// The touchdown points, then the centre of mass, which keeps a vessel upside down out of the
+// ground too.
+std::array<glm::dvec3, 4> PointsOf(const Definition& def) {
+    return {def.touchdown[0], def.touchdown[1], def.touchdown[2], glm::dvec3(0)};
+}
+
+double HeightOf(const glm::dvec3& p) { return glm::length(p) - kPlanetRadius; }
+
+glm::dvec3 UpAt(const glm::dvec3& p) {
+    const double r = glm::length(p);
+    return r > 0 ? p / r : glm::dvec3(0, 1, 0);
+}
+
+double Reach(const Definition& def) {
+    double reach = 0;
+    for (const glm::dvec3& t : def.touchdown) reach = std::max(reach, glm::length(t));
+    return reach;
+}
+
+// The ground direction in which the vessel's longitudinal friction acts: its nose laid flat, or
+// its belly if the nose points straight up or down.
+glm::dvec3 LongitudinalAt(const glm::dmat3& rot, const glm::dvec3& up) {
+    for (const glm::dvec3& axis : {rot[2], rot[1]}) {
+        const glm::dvec3 flat = axis - glm::dot(axis, up) * up;
+        const double len = glm::length(flat);
+        if (len > 1e-9) return flat / len;
+    }
+    return glm::dvec3(0);  // only for a degenerate rotation
+}
+
+// The normal of the touchdown points' plane in the vessel frame, on the side of the centre of mass.
+glm::dvec3 TouchdownNormal(const Definition& def) {
+    const auto& t = def.touchdown;
+    glm::dvec3 n = glm::cross(t[1] - t[0], t[2] - t[0]);
+    const double len = glm::length(n);
+    if (len < 1e-12) return {0, 1, 0};
+    n /= len;
+    const double height = glm::dot(n, -t[0]);
+    if (height < -1e-9 || (height <= 1e-9 && n.y < 0)) n = -n;
+    return n;
+}
+
+}  // namespace
+
+ContactSet FindContacts(const Definition& def, const glm::dvec3& pos, const glm::dmat3& rot) {
+    ContactSet set;
+    if (Altitude(pos) > Reach(def) + kContactSlop) return set;
+    for (const glm::dvec3& point : PointsOf(def)) {
+        const glm::dvec3 offset = rot * point;
+        if (HeightOf(pos + offset) > kContactSlop) continue;
+        set.offset[set.count] = offset;
+        set.normal[set.count] = UpAt(pos + offset);
+        ++set.count;
+    }
+    return set;
+}
+
+bool TouchesGround(const Definition& def, const glm::dvec3& pos, const glm::dmat3& rot) {
+    return FindContacts(def, pos, rot).count > 0;
+}
+
+void ResolveContacts(const Definition& def, const ContactSet& contacts, double mass, const glm::dvec3& inertia,
+                     const glm::dmat3& rot, BodyState& body) {
+    const double invMass = 1 / mass;
+    const glm::dmat3 invInertia = rot * glm::dmat3(1 / inertia.x, 0, 0, 0, 1 / inertia.y, 0, 0, 0, 1 / inertia.z) *
+                                  glm::transpose(rot);
+    glm::dvec3 vel = body.vel;
+    glm::dvec3 spin = rot * body.angVel;  // global frame
+    auto push = [&](const glm::dvec3& r, const glm::dvec3& impulse) {
+        vel += impulse * invMass;
+        spin += invInertia * glm::cross(r, impulse);
+    };
+    // 1 / (the velocity change at r along d per unit impulse along d)
+    auto massAlong = [&](const glm::dvec3& r, const glm::dvec3& d) {
+        return 1 / (invMass + glm::dot(d, glm::cross(invInertia * glm::cross(r, d), r)));
+    };
+
+    struct Row {
+        glm::dvec3 r, n, lng, lat;
+        double massN, massLng, massLat;
+        double normal = 0, lngImpulse = 0, latImpulse = 0;  // accumulated
+    };
+    std::array<Row, 4> rows;
+    for (int i = 0; i < contacts.count; ++i) {
+        Row& row = rows[i];
+        row.r = contacts.offset[i];
+        row.n = contacts.normal[i];
+        row.lng = LongitudinalAt(rot, row.n);
+        row.lat = glm::cross(row.n, row.lng);
+        row.massN = massAlong(row.r, row.n);
+        row.massLng = massAlong(row.r, row.lng);
+        row.massLat = massAlong(row.r, row.lat);
+    }
+    // Friction along one ground direction, within mu times the normal impulse so far.
+    auto rub = [&](Row& row, const glm::dvec3& dir, double effMass, double mu, double& accumulated) {
+        const double vt = glm::dot(vel + glm::cross(spin, row.r), dir);
+        const double limit = mu * row.normal;
+        const double next = std::clamp(accumulated - vt * effMass, -limit, limit);
+        push(row.r, (next - accumulated) * dir);
+        accumulated = next;
+    };
+    for (int iteration = 0; iteration < kIterations; ++iteration) {
+        for (int i = 0; i < contacts.count; ++i) {
+            Row& row = rows[i];
+            const double vn = glm::dot(vel + glm::cross(spin, row.r), row.n);
+            const double next = std::max(0.0, row.normal - vn * row.massN);
+            push(row.r, (next - row.normal) * row.n);
+            row.normal = next;
+            rub(row, row.lng, row.massLng, def.frictionLng, row.lngImpulse);
+            rub(row, row.lat, row.massLat, def.frictionLat, row.latImpulse);
+        }
+    }
+    body.vel = vel;
+    body.angVel = glm::transpose(rot) * spin;
+}
+
+void PushOutOfGround(const Definition& def, glm::dvec3& pos, const glm::dmat3& rot) {
+    if (Altitude(pos) > Reach(def)) return;
+    double lowest = 0;
+    for (const glm::dvec3& point : PointsOf(def)) lowest = std::min(lowest, HeightOf(pos + rot * point));
+    if (lowest < 0) pos += UpAt(pos) * -lowest;
+}
+
+bool HeldByGround(const Definition& def, const glm::dvec3& pos, const glm::dmat3& rot, const glm::dvec3& force) {
+    const glm::dvec3 up = UpAt(pos);
+    const double load = -glm::dot(force, up);
+    if (load <= 0) return false;
+    const glm::dvec3 lng = LongitudinalAt(rot, up);
+    const glm::dvec3 lat = glm::cross(up, lng);
+    // Elliptic friction limit; forces below rounding noise do not count.
+    auto share = [&](const glm::dvec3& dir, double mu) {
+        const double f = glm::dot(force, dir);
+        if (std::abs(f) <= 1e-9 * load) return 0.0;
+        return mu > 0 ? f / (mu * load) : HUGE_VAL;
+    };
+    const double a = share(lng, def.frictionLng), b = share(lat, def.frictionLat);
+    return a * a + b * b <= 1;
+}
+
+bool CanRest(const Definition& def, const glm::dvec3& pos, const glm::dmat3& rot, const glm::dvec3& vel,
+             const glm::dvec3& angVelGlobal, const glm::dvec3& force) {
+    if (glm::length(vel) > kCreepSpeed || glm::length(angVelGlobal) > kCreepTurnRate) return false;
+    for (const glm::dvec3& point : def.touchdown)
+        if (HeightOf(pos + rot * point) > kContactSlop) return false;
+    return HeldByGround(def, pos, rot, force);
+}
+
+void SettleOnGround(VesselRecord& rec) {
+    const Definition& def = rec.def;
+    RigidState& s = rec.state;
+    if (!s.landed) {
+        PushOutOfGround(def, s.pos, s.rot);
+        rec.groundContact = TouchesGround(def, s.pos, s.rot);
+        return;
+    }
+    const glm::dvec3 up = UpAt(s.pos);
+    const glm::dvec3 normal = TouchdownNormal(def);
+    // The smallest turn that stands the vessel on its touchdown points keeps its heading.
+    const glm::dvec3 current = s.rot * normal;
+    const glm::dvec3 axis = glm::cross(current, up);
+    const double sine = glm::length(axis), cosine = glm::dot(current, up);
+    if (sine > 1e-12)
+        s.rot = glm::mat3_cast(glm::angleAxis(std::atan2(sine, cosine), axis / sine)) * s.rot;
+    else if (cosine < 0)
+        s.rot = glm::mat3_cast(glm::angleAxis(M_PI, s.rot[2])) * s.rot;
+    s.pos = up * (kPlanetRadius + glm::dot(normal, -def.touchdown[0]));
+    s.vel = glm::dvec3(0);
+    s.angVel = glm::dvec3(0);
+    rec.groundContact = true;
+}
+
+}  // namespace host::physics
