@@ -108,6 +108,19 @@ void ResolveContacts(const Definition& def, const ContactSet& contacts, double m
         row.massLng = massAlong(row.r, row.lng);
         row.massLat = massAlong(row.r, row.lat);
     }
+    // A vessel lying on its body, not its touchdown points, has a patch of it on the ground that
+    // resists turning as well as sliding.
+    const glm::dmat3 inertiaGlobal =
+        rot * glm::dmat3(inertia.x, 0, 0, 0, inertia.y, 0, 0, 0, inertia.z) * glm::transpose(rot);
+    glm::dvec3 patchImpulse(0);  // angular, accumulated
+    auto grip = [&](const Row& row) {
+        const double limit = def.frictionLat * row.normal * 0.5 * def.size;
+        glm::dvec3 next = patchImpulse - inertiaGlobal * spin;
+        const double size = glm::length(next);
+        if (size > limit) next *= limit / size;
+        spin += invInertia * (next - patchImpulse);
+        patchImpulse = next;
+    };
     // Friction along one ground direction, within mu times the normal impulse so far.
     auto rub = [&](Row& row, const glm::dvec3& dir, double effMass, double mu, double& accumulated) {
         const double vt = glm::dot(vel + glm::cross(spin, row.r), dir);
@@ -125,6 +138,7 @@ void ResolveContacts(const Definition& def, const ContactSet& contacts, double m
             row.normal = next;
             rub(row, row.lng, row.massLng, def.frictionLng, row.lngImpulse);
             rub(row, row.lat, row.massLat, def.frictionLat, row.latImpulse);
+            if (row.r == glm::dvec3(0)) grip(row);
         }
     }
     body.vel = vel;
@@ -157,9 +171,10 @@ bool HeldByGround(const Definition& def, const glm::dvec3& pos, const glm::dmat3
 bool CanRest(const Definition& def, const glm::dvec3& pos, const glm::dmat3& rot, const glm::dvec3& vel,
              const glm::dvec3& angVelGlobal, const glm::dvec3& force) {
     if (glm::length(vel) > kCreepSpeed || glm::length(angVelGlobal) > kCreepTurnRate) return false;
-    for (const glm::dvec3& point : def.touchdown)
-        if (HeightOf(pos + rot * point) > kContactSlop) return false;
-    return HeldByGround(def, pos, rot, force);
+    // It stands on its three touchdown points, or lies on its body.
+    bool standing = true;
+    for (const glm::dvec3& point : def.touchdown) standing = standing && HeightOf(pos + rot * point) <= kContactSlop;
+    return (standing || Altitude(pos) <= kContactSlop) && HeldByGround(def, pos, rot, force);
 }
 
 void SettleOnGround(VesselRecord& rec) {
@@ -170,17 +185,18 @@ void SettleOnGround(VesselRecord& rec) {
         rec.groundContact = TouchesGround(def, s.pos, s.rot);
         return;
     }
-    const glm::dvec3 up = UpAt(s.pos);
+    // Level with its heading kept, then tilted so that its touchdown points lie flat.
     const glm::dvec3 normal = TouchdownNormal(def);
-    // The smallest turn that stands the vessel on its touchdown points keeps its heading.
-    const glm::dvec3 current = s.rot * normal;
-    const glm::dvec3 axis = glm::cross(current, up);
-    const double sine = glm::length(axis), cosine = glm::dot(current, up);
+    const glm::dmat3 level = RotationFromAttitude(s.pos, {0, 0, AttitudeOf(s.pos, s.rot).heading});
+    const glm::dvec3 axis = glm::cross(normal, glm::dvec3(0, 1, 0));
+    const double sine = glm::length(axis), cosine = normal.y;
+    glm::dmat3 tilt(1.0);
     if (sine > 1e-12)
-        s.rot = glm::mat3_cast(glm::angleAxis(std::atan2(sine, cosine), axis / sine)) * s.rot;
+        tilt = glm::mat3_cast(glm::angleAxis(std::atan2(sine, cosine), axis / sine));
     else if (cosine < 0)
-        s.rot = glm::mat3_cast(glm::angleAxis(M_PI, s.rot[2])) * s.rot;
-    s.pos = up * (kPlanetRadius + glm::dot(normal, -def.touchdown[0]));
+        tilt = glm::mat3_cast(glm::angleAxis(M_PI, glm::dvec3(0, 0, 1)));
+    s.rot = level * tilt;
+    s.pos = UpAt(s.pos) * (kPlanetRadius + glm::dot(normal, -def.touchdown[0]));
     s.vel = glm::dvec3(0);
     s.angVel = glm::dvec3(0);
     rec.groundContact = true;

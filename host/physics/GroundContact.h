@@ -35,8 +35,9 @@ void ResolveContacts(const Definition& def, const ContactSet& contacts, double m
 // next step's contact impulses, so a pre-step still sees how fast it hit.
 void PushOutOfGround(const Definition& def, glm::dvec3& pos, const glm::dmat3& rot);
 
-// True when the vessel stands on all three touchdown points, moves no more than a creep, and
-// friction and its weight can hold it against `force` (global frame, N): it may come to rest.
+// True when the vessel stands on all three touchdown points or lies on its body, moves no more
+// than a creep, and friction and its weight can hold it against `force` (global frame, N): it may
+// come to rest.
 bool CanRest(const Definition& def, const glm::dvec3& pos, const glm::dmat3& rot, const glm::dvec3& vel,
              const glm::dvec3& angVelGlobal, const glm::dvec3& force);
 // Whether the ground holds a vessel at rest against `force` (global frame, N, weight included):
