@@ -11,7 +11,10 @@ namespace host::physics {
 
 namespace {
 
-constexpr int kIterations = 10;
+// The contact impulses are refined pass by pass until no point's velocity changes by more than
+// kSettled.
+constexpr int kMaxPasses = 8;
+constexpr double kSettled = 1e-4;  // m/s
 constexpr double kCreepSpeed = 0.1;    // m/s
 constexpr double kCreepTurnRate = 0.1;  // rad/s
 
@@ -83,63 +86,71 @@ void ResolveContacts(const Definition& def, const ContactSet& contacts, double m
                                   glm::transpose(rot);
     glm::dvec3 vel = body.vel;
     glm::dvec3 spin = rot * body.angVel;  // global frame
-    auto push = [&](const glm::dvec3& r, const glm::dvec3& impulse) {
-        vel += impulse * invMass;
-        spin += invInertia * glm::cross(r, impulse);
-    };
-    // 1 / (the velocity change at r along d per unit impulse along d)
-    auto massAlong = [&](const glm::dvec3& r, const glm::dvec3& d) {
-        return 1 / (invMass + glm::dot(d, glm::cross(invInertia * glm::cross(r, d), r)));
-    };
 
+    // One direction of one contact, with what an impulse along it does to the body.
+    struct Axis {
+        glm::dvec3 dir, lever, turn;  // lever = r x dir; turn = the spin per unit impulse
+        double mass = 0;              // the impulse per unit of velocity along dir
+        double impulse = 0;           // accumulated this step
+    };
+    auto axis = [&](const glm::dvec3& r, const glm::dvec3& dir) {
+        Axis a;
+        a.dir = dir;
+        a.lever = glm::cross(r, dir);
+        a.turn = invInertia * a.lever;
+        a.mass = 1 / (invMass + glm::dot(a.lever, a.turn));
+        return a;
+    };
     struct Row {
-        glm::dvec3 r, n, lng, lat;
-        double massN, massLng, massLat;
-        double normal = 0, lngImpulse = 0, latImpulse = 0;  // accumulated
+        Axis normal, lng, lat;
+        bool patch;  // the centre of mass itself touches: the body lies on the ground
     };
     std::array<Row, 4> rows;
     for (int i = 0; i < contacts.count; ++i) {
-        Row& row = rows[i];
-        row.r = contacts.offset[i];
-        row.n = contacts.normal[i];
-        row.lng = LongitudinalAt(rot, row.n);
-        row.lat = glm::cross(row.n, row.lng);
-        row.massN = massAlong(row.r, row.n);
-        row.massLng = massAlong(row.r, row.lng);
-        row.massLat = massAlong(row.r, row.lat);
+        const glm::dvec3& r = contacts.offset[i];
+        const glm::dvec3& n = contacts.normal[i];
+        const glm::dvec3 lng = LongitudinalAt(rot, n);
+        rows[i] = {axis(r, n), axis(r, lng), axis(r, glm::cross(n, lng)), r == glm::dvec3(0)};
     }
-    // A vessel lying on its body, not its touchdown points, has a patch of it on the ground that
-    // resists turning as well as sliding.
+    double largestChange = 0;  // of any point's velocity in a pass, m/s
+    auto apply = [&](Axis& a, double next) {
+        const double change = next - a.impulse;
+        vel += change * invMass * a.dir;
+        spin += change * a.turn;
+        a.impulse = next;
+        largestChange = std::max(largestChange, std::abs(change) / a.mass);
+    };
+    auto speedAlong = [&](const Axis& a) { return glm::dot(vel, a.dir) + glm::dot(spin, a.lever); };
+    // Friction along one ground direction, within mu times the normal impulse so far.
+    auto rub = [&](Axis& a, double mu, double normalImpulse) {
+        const double limit = mu * normalImpulse;
+        apply(a, std::clamp(a.impulse - speedAlong(a) * a.mass, -limit, limit));
+    };
+    // A body lying on the ground has a patch of it there, which resists turning as well as sliding.
     const glm::dmat3 inertiaGlobal =
         rot * glm::dmat3(inertia.x, 0, 0, 0, inertia.y, 0, 0, 0, inertia.z) * glm::transpose(rot);
     glm::dvec3 patchImpulse(0);  // angular, accumulated
-    auto grip = [&](const Row& row) {
-        const double limit = def.frictionLat * row.normal * 0.5 * def.size;
+    auto grip = [&](double normalImpulse) {
+        const double limit = def.frictionLat * normalImpulse * 0.5 * def.size;
         glm::dvec3 next = patchImpulse - inertiaGlobal * spin;
         const double size = glm::length(next);
         if (size > limit) next *= limit / size;
-        spin += invInertia * (next - patchImpulse);
+        const glm::dvec3 change = invInertia * (next - patchImpulse);
+        spin += change;
         patchImpulse = next;
+        largestChange = std::max(largestChange, glm::length(change) * 0.5 * def.size);
     };
-    // Friction along one ground direction, within mu times the normal impulse so far.
-    auto rub = [&](Row& row, const glm::dvec3& dir, double effMass, double mu, double& accumulated) {
-        const double vt = glm::dot(vel + glm::cross(spin, row.r), dir);
-        const double limit = mu * row.normal;
-        const double next = std::clamp(accumulated - vt * effMass, -limit, limit);
-        push(row.r, (next - accumulated) * dir);
-        accumulated = next;
-    };
-    for (int iteration = 0; iteration < kIterations; ++iteration) {
+
+    for (int pass = 0; pass < kMaxPasses; ++pass) {
+        largestChange = 0;
         for (int i = 0; i < contacts.count; ++i) {
             Row& row = rows[i];
-            const double vn = glm::dot(vel + glm::cross(spin, row.r), row.n);
-            const double next = std::max(0.0, row.normal - vn * row.massN);
-            push(row.r, (next - row.normal) * row.n);
-            row.normal = next;
-            rub(row, row.lng, row.massLng, def.frictionLng, row.lngImpulse);
-            rub(row, row.lat, row.massLat, def.frictionLat, row.latImpulse);
-            if (row.r == glm::dvec3(0)) grip(row);
+            apply(row.normal, std::max(0.0, row.normal.impulse - speedAlong(row.normal) * row.normal.mass));
+            rub(row.lng, def.frictionLng, row.normal.impulse);
+            rub(row.lat, def.frictionLat, row.normal.impulse);
+            if (row.patch) grip(row.normal.impulse);
         }
+        if (largestChange < kSettled) break;
     }
     body.vel = vel;
     body.angVel = glm::transpose(rot) * spin;
