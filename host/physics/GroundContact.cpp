@@ -15,7 +15,8 @@ namespace {
 // kSettled.
 constexpr int kMaxPasses = 8;
 constexpr double kSettled = 1e-4;  // m/s
-constexpr double kCreepSpeed = 0.1;    // m/s
+// Below a creep a vessel that the ground can hold is put at rest, so that nothing jitters there.
+constexpr double kCreepSpeed = 0.1;     // m/s
 constexpr double kCreepTurnRate = 0.1;  // rad/s
 
 // The touchdown points, then the centre of mass, which keeps a vessel upside down out of the
