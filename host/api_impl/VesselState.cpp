@@ -4,6 +4,7 @@
 #include "Vessel.h"
 #include "core/Host.h"
 #include "physics/Frames.h"
+#include "physics/Gravity.h"
 
 namespace phys = host::physics;
 
@@ -44,10 +45,8 @@ bool VESSEL::GetHorizonAirspeedVector(VECTOR3& v) const {
 bool VESSEL::GetWeightVector(VECTOR3& G) const {
     const host::VesselRecord* rec = Rec(handle);
     if (!rec) return false;
-    const double r = glm::length(rec->state.pos);
-    if (r <= 0) return false;
-    const glm::dvec3 gravity = -phys::kPlanetGM / (r * r * r) * rec->state.pos * host::TotalMass(*rec);
-    G = phys::ToVector3(glm::transpose(rec->state.rot) * gravity);
+    if (rec->state.pos == glm::dvec3(0)) return false;
+    G = phys::ToVector3(glm::transpose(rec->state.rot) * phys::GravityAt(rec->state.pos) * host::TotalMass(*rec));
     return true;
 }
 

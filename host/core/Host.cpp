@@ -6,6 +6,7 @@
 #include "ViewControl.h"
 #include "physics/Dynamics.h"
 #include "physics/Frames.h"
+#include "physics/GroundContact.h"
 
 namespace host {
 
@@ -35,7 +36,12 @@ VesselRecord& Host::Instantiate(const std::string& name, const std::string& clas
 }
 
 void Host::Place(VesselRecord& rec, const VESSELSTATUS& status) {
-    physics::ApplyStatus(rec, status);
+    VESSELSTATUS finite = status;
+    if (!physics::MakeFinite(finite))
+        ReportError("vessel '" + rec.name + "' (" + rec.className +
+                    "): its status has numbers that are not finite; they count as 0");
+    physics::ApplyStatus(rec, finite);
+    physics::SettleOnGround(rec);
 }
 
 void Host::Delete(VesselRecord& rec) {
@@ -61,7 +67,7 @@ void Host::Step() {
         rec->instance->clbkPreStep(t, dt, mjd);
     }
     inCallbackOf = nullptr;
-    physics::Advance(vessels.InOrder(), dt);
+    physics::Advance(vessels.InOrder(), dt, [this](const std::string& message) { ReportError(message); });
     ++clock.steps;
     const double t1 = clock.Now();
     const std::vector<VesselRecord*> stepped = vessels.InOrder();

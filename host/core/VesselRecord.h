@@ -102,6 +102,7 @@ struct VesselRecord {
     std::array<double, 3> attitudeRotLevel{0, 0, 0};  // pitch, yaw, bank as last commanded
     bool deleted = false;
     bool groundContact = false;
+    bool motionFaultReported = false;  // the host has said once that its motion broke down
 };
 
 }  // namespace host

@@ -50,11 +50,14 @@ glm::dmat3 RotationFromAngles(const glm::dvec3& arot) {
 }
 
 glm::dvec3 AnglesFromRotation(const glm::dmat3& rot) {
-    // rot[col][row]
-    const double b = std::asin(Clamp1(-rot[2][0]));
-    if (std::abs(rot[2][0]) < 1 - 1e-12) return {std::atan2(rot[2][1], rot[2][2]), b, std::atan2(rot[1][0], rot[0][0])};
-    // Gimbal lock: only a - c (or a + c) is defined; put it all in a.
-    return {std::atan2(-rot[1][2], rot[1][1]), b, 0.0};
+    // rot[col][row]. b from atan2 stays exact near +-90 degrees, where asin loses half the digits;
+    // c from entries that do not shrink with cos b, so a and c agree even where only their
+    // difference or sum is defined.
+    const double a = std::atan2(rot[2][1], rot[2][2]);
+    const double b = std::atan2(-rot[2][0], std::hypot(rot[0][0], rot[1][0]));
+    const double sa = std::sin(a), ca = std::cos(a);
+    const double c = std::atan2(sa * rot[0][2] - ca * rot[0][1], ca * rot[1][1] - sa * rot[1][2]);
+    return {a, b, c};
 }
 
 Attitude AttitudeOf(const glm::dvec3& pos, const glm::dmat3& rot) {
@@ -115,6 +118,17 @@ void ApplyStatus(VesselRecord& rec, const VESSELSTATUS& s) {
     };
     setGroup(THGROUP_MAIN, s.eng_main);
     setGroup(THGROUP_HOVER, s.eng_hovr);
+}
+
+bool MakeFinite(VESSELSTATUS& s) {
+    bool finite = true;
+    for (double* x : {&s.rpos.x, &s.rpos.y, &s.rpos.z, &s.rvel.x, &s.rvel.y, &s.rvel.z, &s.vrot.x, &s.vrot.y,
+                      &s.vrot.z, &s.arot.x, &s.arot.y, &s.arot.z, &s.fuel, &s.eng_main, &s.eng_hovr}) {
+        if (std::isfinite(*x)) continue;
+        *x = 0;
+        finite = false;
+    }
+    return finite;
 }
 
 }  // namespace host::physics

@@ -50,5 +50,7 @@ inline VECTOR3 ToVector3(const glm::dvec3& v) { return {v.x, v.y, v.z}; }
 // The host's status record of a vessel, and the reverse.
 VESSELSTATUS StatusOf(const VesselRecord& rec);
 void ApplyStatus(VesselRecord& rec, const VESSELSTATUS& status);
+// Replaces every number of the record that is not finite by 0; false if there was one.
+bool MakeFinite(VESSELSTATUS& status);
 
 }  // namespace host::physics
