@@ -84,6 +84,7 @@ void Host::Reset() {
     modules.UnloadAll();
     clock = Clock{};
     view = View{};
+    screen = Screen{};
     inCallbackOf = nullptr;
     rng.seed(0);
     flightModel = 1;

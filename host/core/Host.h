@@ -9,6 +9,7 @@
 #include "Events.h"
 #include "ModuleLoader.h"
 #include "Registry.h"
+#include "ui/Screen.h"
 
 namespace host {
 
@@ -37,6 +38,7 @@ public:
     Registry vessels;
     Clock clock;
     View view;
+    Screen screen;
     std::mt19937_64 rng{0};
     int flightModel = 1;  // handed to every new vessel: 0 easy, 1 realistic
     EventBus events;
