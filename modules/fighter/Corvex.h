@@ -21,4 +21,14 @@ public:
     double lastShotTime;           // simulation time, s
     double removalTime;            // simulation time, s
     PSTREAM_HANDLE explosionStreams[5];
+
+    // A live fighter of another team; false for anything that is not a fighter.
+    bool IsHostile(OBJHANDLE vessel) const;
+    // The next fighter after the target in the host's vessel order, wrapping around; never this one.
+    void SelectNextFighter();
+    // The next hostile fighter, or null when there is none.
+    void SelectNextHostile();
 };
+
+// The fighter behind a vessel handle, or null if the vessel is gone or of another class.
+Corvex* FighterOf(OBJHANDLE vessel);
