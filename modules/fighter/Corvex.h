@@ -29,7 +29,7 @@ public:
     // Shot down or crashed: scores, starts the replacement and turns the fighter into a wreck.
     void Destroy() override;
 
-    // A live fighter of another team; false for anything that is not a fighter.
+    // A fighter of another team that is not a wreck; false for anything that is not a fighter.
     bool IsHostile(OBJHANDLE vessel) const;
     // The next fighter after the target in the host's vessel order, wrapping around; never this one.
     void SelectNextFighter();

@@ -114,7 +114,7 @@ TEST_F(GunTest, ShellsLeaveTheMuzzleAlongTheNoseWhateverTheAttitude) {
         Fighter(fighters[i]).muzzleSpeed = 850;
         Key(fighters[i], kSpace);
         ASSERT_EQ(Bullets(), static_cast<int>(i + 1));
-        const host::Event& created = Created("bullet").back();
+        const host::Event created = Created("bullet").back();
         EXPECT_EQ(created.className, "Pellix");
         const host::VesselRecord& shell = Record(created.vessel);
         const dvec3 muzzle = rec.state.pos + rec.state.rot * dvec3(0, 1, 12);

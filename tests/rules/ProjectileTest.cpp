@@ -117,6 +117,19 @@ TEST_F(ProjectileTest, TwoFightersInRangeAreBothHitInIndexOrder) {
     EXPECT_EQ(Record(shell).def.streams.size(), 10u) << "one detonation before each hit";
 }
 
+TEST_F(ProjectileTest, AHitRunsTheFighterModulesDestroy) {
+    // The shell knows the fighter only as a game ship; the player's loss is the fighter's rule.
+    OBJHANDLE player = AddFighter("Player", 0);
+    OBJHANDLE shell = AddShell(1000, 50);
+    PlaceAt(shell, player, {0, 0, 5});
+    host.Step();
+    EXPECT_EQ(Fighter(player).destroyed, 1);
+    EXPECT_EQ(LivesText(), "LIVES: 3");
+    ASSERT_EQ(Record(player).def.meshes.size(), 1u);
+    EXPECT_EQ(Record(player).def.meshes[0].name, "Corvex/CrashWreck1");
+    EXPECT_EQ(host.view.cameraTarget, player);
+}
+
 TEST_F(ProjectileTest, DetonatesOnItsFuseAndIsRemoved0Point6sLater) {
     OBJHANDLE shell = AddShell();
     StepUntil(3);
