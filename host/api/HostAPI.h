@@ -42,8 +42,8 @@ void oapiAnnotationSetText(NOTEHANDLE hNote, const char* note);
 // MFDs: mode id 0 is no mode; MFD 0 is the left one, 1 the right one
 // Ids count from 1; registering a name again gives its first id, a null or empty name gives 0.
 int oapiRegisterMFDMode(const MFDMODESPEC& spec);
-// The id of the mode registered under the name, and its record if spec is given; 0 (no mode)
-// and a null record for a name nobody registered.
+// The id of the mode registered under the name, and its record through the second argument if
+// one is given; 0 (no mode) and a null record for a name nobody registered.
 int oapiGetMFDModeSpec(const char* name, MFDMODESPEC** spec = nullptr);
 int oapiGetMFDMode(int mfd);
 // Shows the mode (0 closes the MFD) and returns the mode shown afterwards: an unregistered mode

@@ -39,21 +39,21 @@ void oapiAnnotationSetText(NOTEHANDLE hNote, const char* text) {
     H().events.Emit(e);
 }
 
-int oapiRegisterMFDMode(const MFDMODESPEC& spec) {
+int oapiRegisterMFDMode(const MFDMODESPEC& mode) {
     host::Screen& screen = H().screen;
-    if (!spec.name || !spec.name[0]) return 0;
-    if (const int id = screen.ModeId(spec.name)) return id;
-    host::MfdMode& mode = screen.modes.emplace_back();
-    mode.name = spec.name;
-    mode.spec = spec;
-    mode.spec.name = mode.name.c_str();
+    if (!mode.name || !mode.name[0]) return 0;
+    if (const int id = screen.ModeId(mode.name)) return id;
+    host::MfdMode& kept = screen.modes.emplace_back();
+    kept.name = mode.name;
+    kept.record = mode;
+    kept.record.name = kept.name.c_str();
     return static_cast<int>(screen.modes.size());
 }
 
-int oapiGetMFDModeSpec(const char* name, MFDMODESPEC** spec) {
+int oapiGetMFDModeSpec(const char* name, MFDMODESPEC** record) {
     host::Screen& screen = H().screen;
     const int id = screen.ModeId(name);
-    if (spec) *spec = id ? &screen.modes[id - 1].spec : nullptr;
+    if (record) *record = id ? &screen.modes[id - 1].record : nullptr;
     return id;
 }
 

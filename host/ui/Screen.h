@@ -20,7 +20,7 @@ struct Annotation {
 
 struct MfdMode {
     std::string name;
-    MFDMODESPEC spec{};  // as registered, its name pointing at ours
+    MFDMODESPEC record{};  // as registered, its name pointing at ours
 };
 
 struct Mfd {

@@ -80,18 +80,18 @@ TEST_F(HostTest, MfdModesAreRegisteredByName) {
     EXPECT_EQ(oapiRegisterMFDMode({nullptr, 0}), 0);
     EXPECT_EQ(oapiRegisterMFDMode({"", 0}), 0);
 
-    MFDMODESPEC* spec = nullptr;
-    EXPECT_EQ(oapiGetMFDModeSpec("Orbit", &spec), 2);
-    ASSERT_NE(spec, nullptr);
-    EXPECT_STREQ(spec->name, "Orbit");
-    EXPECT_EQ(spec->key, 0x18u);
+    MFDMODESPEC* record = nullptr;
+    EXPECT_EQ(oapiGetMFDModeSpec("Orbit", &record), 2);
+    ASSERT_NE(record, nullptr);
+    EXPECT_STREQ(record->name, "Orbit");
+    EXPECT_EQ(record->key, 0x18u);
     EXPECT_EQ(oapiGetMFDModeSpec("NR23"), 1);
 
     // An unknown name is "no mode", so whoever asks for it finds nothing to open.
     for (const char* unknown : {"nr23", "NR2", "", static_cast<const char*>(nullptr)}) {
-        spec = reinterpret_cast<MFDMODESPEC*>(std::uintptr_t{1});
-        EXPECT_EQ(oapiGetMFDModeSpec(unknown, &spec), 0) << (unknown ? unknown : "null");
-        EXPECT_EQ(spec, nullptr);
+        record = reinterpret_cast<MFDMODESPEC*>(std::uintptr_t{1});
+        EXPECT_EQ(oapiGetMFDModeSpec(unknown, &record), 0) << (unknown ? unknown : "null");
+        EXPECT_EQ(record, nullptr);
     }
 }
 
