@@ -36,16 +36,23 @@ OBJHANDLE oapiGetFocusObject();
 void oapiCameraAttach(OBJHANDLE hObj, int mode);  // mode 0 cockpit, 1 external
 void oapiCameraScaleDist(double dscale);
 
-// On-screen text; the rectangle is in fractions of the window
+// On-screen text; the rectangle is left, top, right, bottom in fractions of the window. A text
+// stays until replaced.
 NOTEHANDLE oapiCreateAnnotation(bool exclusive, double size, const VECTOR3& col);
 void oapiAnnotationSetPos(NOTEHANDLE hNote, double x1, double y1, double x2, double y2);
 void oapiAnnotationSetText(NOTEHANDLE hNote, const char* note);
 
-// MFDs: mode id 0 is no mode; MFD 0 is the left one
+// MFDs: mode id 0 is no mode; MFD 0 is the left one, 1 the right one
+// Ids count from 1; registering a name again gives its first id, a null or empty name gives 0.
 int oapiRegisterMFDMode(const MFDMODESPEC& spec);
+// The id of the mode registered under the name, and its record through the second argument if
+// one is given; 0 (no mode) and a null record for a name nobody registered.
 int oapiGetMFDModeSpec(const char* name, MFDMODESPEC** spec = nullptr);
 int oapiGetMFDMode(int mfd);
+// Shows the mode (0 closes the MFD) and returns the mode shown afterwards: an unregistered mode
+// changes nothing, an MFD that does not exist gives 0.
 int oapiOpenMFD(int mode, int mfd);
+// 1 if a mode showing on the MFD received the key, 0 otherwise.
 int oapiSendMFDKey(int mfd, DWORD key);
 
 // Scenario files

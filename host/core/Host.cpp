@@ -97,6 +97,7 @@ void Host::Reset() {
     keyboard.Clear();
     clock = Clock{};
     view = View{};
+    screen = Screen{};
     inCallbackOf = nullptr;
     rng.seed(0);
     flightModel = 1;

@@ -12,6 +12,7 @@
 #include "Random.h"
 #include "Registry.h"
 #include "assets/MeshLibrary.h"
+#include "ui/Screen.h"
 
 namespace host {
 
@@ -40,6 +41,7 @@ public:
     Registry vessels;
     Clock clock;
     View view;
+    Screen screen;
     Random rng{0};
     int flightModel = 1;  // handed to every new vessel: 0 easy, 1 realistic
     EventBus events;

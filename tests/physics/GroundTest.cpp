@@ -75,7 +75,6 @@ INSTANTIATE_TEST_SUITE_P(Drops, Landing,
                                          Drop{"FighterBanked", "Corvex", 3, {-5 * kDeg, 15 * kDeg, 4}, true},
                                          Drop{"FighterTouching", "Corvex", 0, {0, 0, 0}, true},
                                          Drop{"FighterUpsideDown", "Corvex", 2, {0.1, 175 * kDeg, 1}, false},
-                                         Drop{"Shell", "Pellix", 2, {0.2, 0.1, 2}, false},
                                          Drop{"ProbeOnItsBack", "Probe", 1, {0, M_PI, 0}, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -117,8 +116,10 @@ TEST_F(HostTest, FastImpactsNeverGoBelowTheGround) {
                                         {0, -shot.speed * std::sin(dive), shot.speed * std::cos(dive)}}));
         const host::VesselRecord& rec = Record(h);
         bool touched = false;
+        // A shell detonates on the ground and is gone 0.6 s later.
         for (int i = 0; i < 2 * 128; ++i) {
             host.Step();
+            if (!oapiIsVessel(h)) break;
             touched = touched || oapiGetVesselInterface(h)->GroundContact();
             ASSERT_GT(LowestPoint(rec), -1e-6) << "step " << i;
             ASSERT_GT(oapiGetVesselInterface(h)->GetAltitude(), -1e-6) << "step " << i;

@@ -82,7 +82,7 @@ std::vector<host::RigidState> SeededRun(host::Host& host, std::uint64_t seed) {
         oapiGetVesselInterface(vessels.back())->SetThrusterGroupLevel(THGROUP_MAIN, oapiRand());
         oapiGetVesselInterface(vessels.back())->SetAttitudeRotLevel(i % 3, 2 * oapiRand() - 1);
     }
-    RunSteps(host, 5 * 128);
+    RunSteps(host, 5 * 128 / 2);  // shells go off at 3 s
     std::vector<host::RigidState> states;
     for (OBJHANDLE h : vessels) states.push_back(Record(h).state);
     return states;
