@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 
 #include <CLI/CLI.hpp>
 #include <fmt/core.h>
@@ -13,6 +14,8 @@
 #include "Timeline.h"
 #include "Vessel.h"
 #include "core/Host.h"
+#include "io/EventLog.h"
+#include "io/KeyScript.h"
 #include "physics/Frames.h"
 #include "scenario/Scenario.h"
 
@@ -23,6 +26,9 @@ struct Options {
     std::string savePath;
     bool noSave = false;
     std::string moduleDir = host::DefaultModuleDirectory().string();
+    std::vector<std::string> keys;
+    std::string keyScript;
+    std::string eventLog;
     corvex::RunOptions run;
 };
 
@@ -43,11 +49,22 @@ void PrintVessels(const host::Host& host) {
 int RunScenario(const Options& options, corvex::Timeline& timeline) {
     host::Host& host = host::Host::Instance();
     host.modules.SetSearchPath({options.moduleDir});
+    std::ofstream log;
+    if (!options.eventLog.empty()) {
+        log.open(options.eventLog);
+        if (!log) throw host::Error("cannot write the event log " + options.eventLog);
+        host::LogEvents(host, log);
+    }
+    // Listen from the start: the modules put their first text on screen while the scenario loads.
+    timeline.Listen(host.events);
     const auto loaded = host::scenario::LoadScenario(options.scenario);
     PrintWarnings(loaded.warnings);
     fmt::print("{}: {} vessels at t = {} s\n", options.scenario, loaded.vessels, host.clock.Now());
+    for (const std::string& key : options.keys)
+        for (const host::KeyEvent& e : host::ParseKeyOption(key)) host.keyboard.Push(e);
+    if (!options.keyScript.empty())
+        for (const host::KeyEvent& e : host::ReadKeyScript(options.keyScript)) host.keyboard.Push(e);
 
-    timeline.Listen(host.events);
     corvex::InstallStopHandler();
     corvex::RunOptions run = options.run;
     run.progress = isatty(STDOUT_FILENO);
@@ -89,6 +106,10 @@ int main(int argc, char** argv) {
     app.add_option("--modules", options.moduleDir, "Directory of the vessel modules")
         ->check(CLI::ExistingDirectory)
         ->capture_default_str();
+    app.add_option("--key", options.keys, "Press a key of the focus vessel: TIME:KEY[:press|release|tap], e.g. 12.5:Space");
+    app.add_option("--keys", options.keyScript, "Key script file: one 'TIME KEY [ACTION]' a line")
+        ->check(CLI::ExistingFile);
+    app.add_option("--event-log", options.eventLog, "Write what happened as JSON lines to this file");
     CLI11_PARSE(app, argc, argv);
 
     int status = 1;

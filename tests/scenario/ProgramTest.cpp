@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -42,6 +43,26 @@ TEST(Program, RunsTheDefaultScenarioAndSavesAnEndStateItCanRunAgain) {
     std::filesystem::remove(saved);
 }
 
+TEST(Program, ScriptedKeysReachTheFocusFighterAndTheLogSaysSo) {
+    const std::string log = ::testing::TempDir() + "/program-events.jsonl";
+    const Outcome run = RunProgram("-t 2 --no-save --key 1:Space --event-log " + log);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find("on screen: LIVES: 4"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("bullet (Pellix) appears"), std::string::npos) << run.output;
+    std::ifstream in(log);
+    std::string line, all;
+    while (std::getline(in, line)) all += line + "\n";
+    EXPECT_NE(all.find(R"("event":"key","key":"Space","code":57,"down":true,"vessel":{"id":1,"name":"Player")"),
+              std::string::npos)
+        << all;
+    // The shell is made inside the player's key callback.
+    EXPECT_NE(all.find(R"("event":"created","vessel":{"id":6,"name":"bullet","class":"Pellix"},)"
+                       R"("during":{"id":1,"name":"Player","class":"Corvex"})"),
+              std::string::npos)
+        << all;
+    std::filesystem::remove(log);
+}
+
 TEST(Program, BadInputExitsWithAMessage) {
     struct Case {
         std::string arguments;
@@ -54,6 +75,8 @@ TEST(Program, BadInputExitsWithAMessage) {
         {"--bogus", "--bogus"},
         {"--time 1 --until-stopped", "excludes"},
         {"-o " + Data("bad-altitude.scn") + "/x.scn -t 0", "cannot write"},
+        {"-t 0 --no-save --key 1:Spacebar", "Spacebar"},
+        {"-t 0 --no-save --event-log /nonexistent-dir/events.jsonl", "cannot write the event log"},
     };
     for (const Case& c : cases) {
         const Outcome outcome = RunProgram(c.arguments);
