@@ -1,6 +1,7 @@
 // The host's default behaviour for every VESSEL2 callback.
 #include "HostAPI.h"
 #include "Vessel.h"
+#include "hud/StandardHud.h"
 #include "scenario/StandardLines.h"
 
 VESSEL2::VESSEL2(OBJHANDLE hVessel, int fmodel) : VESSEL(hVessel, fmodel) {}
@@ -19,7 +20,9 @@ void VESSEL2::clbkPostStep(double, double, double) {}
 bool VESSEL2::clbkPlaybackEvent(double, double, const char*, const char*) { return false; }
 void VESSEL2::clbkVisualCreated(VISHANDLE, int) {}
 void VESSEL2::clbkVisualDestroyed(VISHANDLE, int) {}
-void VESSEL2::clbkDrawHUD(int, const HUDPAINTSPEC*, HDC) {}
+void VESSEL2::clbkDrawHUD(int, const HUDPAINTSPEC* hps, HDC hDC) {
+    if (hps) host::DrawStandardHud(*this, *hps, hDC);
+}
 void VESSEL2::clbkRCSMode(int) {}
 void VESSEL2::clbkADCtrlMode(DWORD) {}
 void VESSEL2::clbkHUDMode(int) {}

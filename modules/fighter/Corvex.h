@@ -38,6 +38,9 @@ public:
     // The next hostile fighter, or null when there is none.
     void SelectNextHostile();
 
+    // The host's HUD, then the target's lead reticle and its box or edge arrow.
+    void clbkDrawHUD(int mode, const HUDPAINTSPEC* hps, HDC hDC) override;
+
     // A shell ahead, or a fire command to the cannon MFD while it shows.
     void FireGun();
     void ToggleCannonMfd();
