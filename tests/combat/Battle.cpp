@@ -37,6 +37,12 @@ OBJHANDLE Battle::Named(const std::string& name) {
     return h;
 }
 
+VESSEL* Battle::Interface(OBJHANDLE h) {
+    VESSEL* v = oapiGetVesselInterface(h);
+    if (!v) throw std::runtime_error("the vessel is gone");
+    return v;
+}
+
 std::vector<host::Event> Battle::Seen(host::Event::Kind kind) const {
     std::vector<host::Event> found;
     for (const host::Event& e : events)

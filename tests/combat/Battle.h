@@ -38,8 +38,10 @@ protected:
 
     // The first live vessel of that name; null (and a failed test) if there is none.
     static OBJHANDLE Named(const std::string& name);
-    static Corvex& Fighter(OBJHANDLE h) { return *static_cast<Corvex*>(oapiGetVesselInterface(h)); }
-    static Pellix& Shell(OBJHANDLE h) { return *static_cast<Pellix*>(oapiGetVesselInterface(h)); }
+    // What is behind a live vessel; throws, failing the test, if the vessel is gone.
+    static VESSEL* Interface(OBJHANDLE h);
+    static Corvex& Fighter(OBJHANDLE h) { return *static_cast<Corvex*>(Interface(h)); }
+    static Pellix& Shell(OBJHANDLE h) { return *static_cast<Pellix*>(Interface(h)); }
     static double Altitude(OBJHANDLE h) { return host::physics::Altitude(Record(h).state.pos); }
 
     // What the host has observed since the scenario began to load.

@@ -13,7 +13,7 @@ class LastStand : public Battle {
 protected:
     // A shell 60 m ahead of the fighter closing at 400 m/s, as an enemy's gun would send it.
     static void IncomingShell(OBJHANDLE target) {
-        const VESSEL& v = *oapiGetVesselInterface(target);
+        const VESSEL& v = *Interface(target);
         VESSELSTATUS status;
         v.GetStatus(status);
         VECTOR3 ahead, closing;
