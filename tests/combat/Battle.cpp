@@ -74,7 +74,8 @@ std::vector<std::string> Battle::Story(const std::function<bool(const host::Even
             case Kind::AnnotationText: story.push_back("text " + e.name); break;
             case Kind::FocusChanged: story.push_back("focus " + e.name); break;
             case Kind::CameraChanged:
-                story.push_back(fmt::format("camera {} {} {}", e.name, e.value == 0 ? "cockpit" : "external", e.distance));
+                story.push_back(
+                    fmt::format("camera {} {} {}", e.name, e.value == 0 ? "cockpit" : "external", e.distance));
                 break;
             case Kind::KeyDelivered:
                 story.push_back(fmt::format("key {} {} to {}", e.value, e.down ? "down" : "up", e.name));

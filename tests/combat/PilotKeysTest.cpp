@@ -12,7 +12,7 @@ constexpr double kStep = 1.0 / 128;
 // What the pilot's keys change.
 struct Cockpit {
     double trail = 0;
-    std::string target;  // empty for none
+    std::string target;   // empty for none
     bool cannon = false;  // MFD 0 shows the cannon mode
     std::vector<DWORD> cannonKeys;
     double muzzleSpeed = 350;
@@ -38,8 +38,13 @@ protected:
     Cockpit Read(OBJHANDLE h) const {
         const Corvex& f = Fighter(h);
         const VESSEL* target = f.target ? oapiGetVesselInterface(f.target) : nullptr;
-        return {f.trailLevel,     target ? target->GetName() : "", oapiGetMFDMode(0) == cannonMode,
-                host.screen.mfds[0].keys, f.muzzleSpeed, f.gunRange, Created("bullet").size()};
+        return {.trail = f.trailLevel,
+                .target = target ? target->GetName() : "",
+                .cannon = oapiGetMFDMode(0) == cannonMode,
+                .cannonKeys = host.screen.mfds[0].keys,
+                .muzzleSpeed = f.muzzleSpeed,
+                .gunRange = f.gunRange,
+                .shells = Created("bullet").size()};
     }
 
     int cannonMode = 0;
@@ -72,7 +77,8 @@ TEST_F(PilotKeys, WhatEachKeyDoes) {
         {21, kQ, false, "a release does nothing", nullptr},
         {22, kSpace, true, "Space fires the cannon: key 2, no shell", [](Cockpit& c) { c.cannonKeys.push_back(3); }},
         {23, kSpace, false, "a release does nothing", nullptr},
-        {30, kQ, true, "Q closes the cannon; the range stays", [](Cockpit& c) {
+        {30, kQ, true, "Q closes the cannon; the range stays",
+         [](Cockpit& c) {
              c.cannon = false;
              c.muzzleSpeed = 350;
          }},
@@ -105,7 +111,7 @@ TEST_F(PilotKeys, AWreckIgnoresEveryKey) {
     const Cockpit before = Read(player);
     // While it burns, the wreck keeps the focus: every key reaches it, after 0.75 s too.
     const double t = 0.8;
-    for (DWORD key : {kQ, kN, kM, kSpace}) host.keyboard.Push({t, key, true});
+    for (DWORD key : {kQ, kN, kM, kSpace}) Press(t, key);
     StepTo(1);
     EXPECT_EQ(Read(player), before);
     const std::vector<host::Event> keys = Seen(host::Event::Kind::KeyDelivered);
@@ -118,15 +124,15 @@ TEST_F(PilotKeys, AWreckIgnoresEveryKey) {
 TEST_F(PilotKeys, TheCannonCountsShotsOfTheWholeTeam) {
     Load("keys.scn");
     const OBJHANDLE player = Named("Player"), wingman = Named("Wingman"), red = Named("Red");
-    host.keyboard.Push({10 * kStep, kQ, true});
+    Press(10 * kStep, kQ);
     StepTo(11 * kStep);
     ASSERT_TRUE(Read(player).cannon);
 
     std::vector<DWORD> expected = {2, 2, 4};
     for (int shot = 1; shot <= 16; ++shot) {
-        // The player hands over to the wingman half-way.
+        // After four shots the player takes over the wingman, whose fourth is the team's eighth.
         if (shot == 5) oapiSetFocusObject(wingman);
-        host.keyboard.Push({host.clock.Now(), kSpace, true});
+        Press(host.clock.Now(), kSpace);
         host.Step();
         if (shot % 8 == 0) expected.push_back(12);
         expected.push_back(3);
@@ -138,7 +144,7 @@ TEST_F(PilotKeys, TheCannonCountsShotsOfTheWholeTeam) {
 
     oapiSetFocusObject(red);
     StepTo(1);
-    host.keyboard.Push({host.clock.Now(), kSpace, true});
+    Press(host.clock.Now(), kSpace);
     host.Step();
     EXPECT_EQ(Created("bullet").size(), 1u) << "an enemy's gun fires shells";
     EXPECT_EQ(host.screen.mfds[0].keys, expected);

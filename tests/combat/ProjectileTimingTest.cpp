@@ -10,7 +10,7 @@ TEST_F(Battle, ShellsGoOffOnTheirFuseOrAtTheGroundAndAreGone0Point6sLater) {
     Load("shells.scn");
     const OBJHANDLE high = Named("High"), low = Named("Low");
     struct Flight {
-        double wentOff = -1;               // the time of the step whose pre-step set it off
+        double wentOff = -1;  // the time of the step whose pre-step set it off
         double altitudeBefore = 0, altitudeAt = 0;  // as the pre-steps before and at that step saw it
     };
     std::map<OBJHANDLE, Flight> flights;
@@ -22,7 +22,8 @@ TEST_F(Battle, ShellsGoOffOnTheirFuseOrAtTheGroundAndAreGone0Point6sLater) {
             if (oapiIsVessel(h)) altitude[h] = Altitude(h);
         host.Step();
         for (OBJHANDLE h : {high, low})
-            if (oapiIsVessel(h) && Shell(h).destroyed != 0 && !flights.count(h)) flights[h] = {t, previous[h], altitude[h]};
+            if (oapiIsVessel(h) && Shell(h).destroyed != 0 && !flights.count(h))
+                flights[h] = {t, previous[h], altitude[h]};
         previous = altitude;
     }
 
