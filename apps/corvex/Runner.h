@@ -9,7 +9,7 @@
 namespace corvex {
 
 struct RunOptions {
-    double seconds = 60;        // simulated time to run
+    double seconds = 180;       // simulated time to run
     bool untilStopped = false;  // ignore seconds, run until interrupted
     bool progress = false;      // keep a progress line on the terminal
 };

@@ -25,7 +25,8 @@ Load AeroLoad(const Definition& def, const glm::dvec3& airVel, double density, c
         const double planeSpeed = std::sqrt(planeSpeed2);
         const double force = halfRho * planeSpeed2 * def.crossSections.y * cl;
         load.force += force / planeSpeed * glm::dvec3(0, airVel.z, -airVel.y);
-        const double span = def.wingAspect * def.wingEffectiveness;
+        // Induced drag coefficient CL^2 / (pi A e), with A the aspect ratio and e the efficiency.
+        const double span = M_PI * def.wingAspect * def.wingEffectiveness;
         if (span > 0) load.force -= force * cl / span / planeSpeed * glm::dvec3(0, airVel.y, airVel.z);
     }
 

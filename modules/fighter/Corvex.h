@@ -47,6 +47,9 @@ public:
 
 private:
     void DealWithWreck();
+    void FlyAutopilot();
+    void ChooseAutopilotMode();
+    void SteerByControlLaws();
 };
 
 // The fighter behind a vessel handle, or null if the vessel is gone or of another class.

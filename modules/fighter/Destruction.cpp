@@ -51,7 +51,7 @@ void Corvex::clbkPreStep(double, double, double) {
         DealWithWreck();
         return;
     }
-    // The autopilot flies live fighters here, before the crash check.
+    FlyAutopilot();
     if (GroundContact()) {
         VECTOR3 airspeed;
         GetHorizonAirspeedVector(airspeed);

@@ -76,7 +76,7 @@ TEST_F(Battle, AShellBetweenTwoFightersDownsBothInIndexOrder) {
     EXPECT_EQ(Record(shell).def.streams.size(), 10u) << "the shell went off before each hit";
 }
 
-// Every third frag below 24 brings a reinforcement: the player downs a row of 24 enemies, one a
+// Every third frag below 24 brings a reinforcement: a marksman downs a row of 24 enemies, one a
 // shot, and the game answers each with a replacement and, on frags 3 to 21, a CLONE.
 TEST_F(Battle, FragsBringReplacementsAndEveryThirdBelow24AClone) {
     constexpr int kTargets = 24;
@@ -84,8 +84,9 @@ TEST_F(Battle, FragsBringReplacementsAndEveryThirdBelow24AClone) {
     std::stringstream scenario;
     scenario << file.rdbuf();
     for (int i = 1; i <= kTargets; ++i)
-        scenario << "\nVESSEL T" << i << ":Corvex\n  RELATIVE Player 0 1 " << 20 + 20 * i << "\n  TEAM 1\nEND\n";
+        scenario << "\nVESSEL T" << i << ":Corvex\n  RELATIVE Marksman 0 1 " << 20 + 20 * i << "\n  TEAM 1\nEND\n";
     LoadText(scenario.str(), "gallery.scn");
+    const OBJHANDLE marksman = Named("Marksman");
     events.clear();
     for (int shot = 1; shot <= kTargets; ++shot) Press(shot, OAPI_KEY_SPACE);
     StepTo(kTargets + 2);
@@ -103,9 +104,11 @@ TEST_F(Battle, FragsBringReplacementsAndEveryThirdBelow24AClone) {
 
     // Shot k downed target k.
     const std::vector<host::Event> shots = Created("bullet");
-    ASSERT_EQ(shots.size(), static_cast<std::size_t>(kTargets));
-    for (int k = 1; k <= kTargets; ++k)
+    ASSERT_EQ(shots.size(), static_cast<std::size_t>(kTargets)) << "only the marksman fires";
+    for (int k = 1; k <= kTargets; ++k) {
+        EXPECT_EQ(shots[k - 1].during, marksman);
         EXPECT_EQ(Created("T" + std::to_string(k) + "*").at(0).during, shots[k - 1].vessel) << "target " << k;
+    }
     EXPECT_EQ(LivesText(), "LIVES: 4");
 }
 

@@ -126,3 +126,25 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+namespace {
+
+// The air loads on a made-up wing, worked by hand: lift across the flow and the induced drag that
+// comes with it, CL^2 / (pi A e) of the same dynamic pressure and area.
+TEST(AeroLoad, LiftAndInducedDragOfAWing) {
+    host::Definition def;
+    def.crossSections = {0, 10, 0};  // no parasitic drag: only the wing's loads remain
+    def.liftCoeff = [](double) { return 0.5; };
+    def.wingAspect = 2;
+    def.wingEffectiveness = 0.8;
+    const host::physics::Load load = host::physics::AeroLoad(def, {0, 0, 100}, 1.0, {1, 1, 1});
+    const double lift = 0.5 * 1.0 * 100 * 100 * 10 * 0.5;
+    EXPECT_NEAR(load.force.y, lift, 1e-9);
+    EXPECT_NEAR(load.force.z, -lift * 0.5 / (M_PI * 2 * 0.8), 1e-9);
+    EXPECT_EQ(load.force.x, 0);
+
+    def.wingEffectiveness = 0;  // no wing: lift, but no induced drag
+    EXPECT_EQ(host::physics::AeroLoad(def, {0, 0, 100}, 1.0, {1, 1, 1}).force.z, 0);
+}
+
+}  // namespace
