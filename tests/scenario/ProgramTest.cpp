@@ -1,31 +1,17 @@
 // The corvex program end to end: runs, saves, and refuses bad input with a message and an exit code.
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "Command.h"
+
 namespace {
 
-struct Outcome {
-    int exitCode;
-    std::string output;  // stdout and stderr together
-};
+using Outcome = CommandOutcome;
 
-Outcome RunProgram(const std::string& arguments) {
-    const std::string command = std::string(CORVEX_PROGRAM) + " " + arguments + " 2>&1 </dev/null";
-    Outcome outcome{-1, ""};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return outcome;
-    char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) outcome.output.append(buffer, n);
-    const int status = pclose(pipe);
-    outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return outcome;
-}
+Outcome RunProgram(const std::string& arguments) { return RunCommand(std::string(CORVEX_PROGRAM) + " " + arguments); }
 
 std::string Data(const char* name) { return std::string(CORVEX_SCENARIO_TEST_DATA) + "/" + name; }
 
