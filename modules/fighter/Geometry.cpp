@@ -116,20 +116,26 @@ void SolveBallistic(double distance, double height, double speed, double& angle,
     time = distance / (speed * std::cos(angle));
 }
 
-bool SolveIntercept(const VECTOR3& relPos, const VECTOR3& relVel, const VECTOR3& weight, double speed, VECTOR3& aim) {
+bool IterateIntercept(const VECTOR3& relPos, const VECTOR3& relVel, const VECTOR3& weight, double speed,
+                      double tolerance, VECTOR3& aim, BallisticPass& last) {
     const double weightLength = VectorLength(weight);
     aim = relPos;
     for (int pass = 1; pass <= kInterceptPasses; ++pass) {
         const double s = VectorLength(aim);
-        const double height = -s * std::cos(std::acos(Dot(aim, weight) / (s * weightLength)));
-        const double horizontal = std::sqrt(s * s - height * height);
-        double angle, time;
-        SolveBallistic(horizontal, height, speed, angle, time);
+        last.height = -s * std::cos(std::acos(Dot(aim, weight) / (s * weightLength)));
+        last.horizontal = std::sqrt(s * s - last.height * last.height);
+        double time;
+        SolveBallistic(last.horizontal, last.height, speed, last.elevation, time);
         const VECTOR3 predicted{relPos.x + relVel.x * time, relPos.y + relVel.y * time, relPos.z + relVel.z * time};
-        if (VectorLength(Sub(predicted, aim)) < kInterceptTolerance) return true;
+        if (VectorLength(Sub(predicted, aim)) < tolerance) return true;
         aim = predicted;
     }
     return false;
+}
+
+bool SolveIntercept(const VECTOR3& relPos, const VECTOR3& relVel, const VECTOR3& weight, double speed, VECTOR3& aim) {
+    BallisticPass last;
+    return IterateIntercept(relPos, relVel, weight, speed, kInterceptTolerance, aim, last);
 }
 
 void BearingAndClimb(const GeoPoint& own, const GeoPoint& target, double distance, double& heading, double& climb) {

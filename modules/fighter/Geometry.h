@@ -26,8 +26,20 @@ VECTOR3 RotateGlobalToLocal(const VECTOR3& orientation, const VECTOR3& v);
 // and `height` above. An unreachable point gives angle 0 and time -1.
 void SolveBallistic(double distance, double height, double speed, double& angle, double& time);
 
-// Where to aim (in the shooter's frame) so that a shell meets a target at relPos moving at relVel
-// relative to the shooter, with gravity along `weight`. False if it did not settle within 101 passes.
+// The ballistic solution of an intercept pass: the shell's elevation to reach the aim point, and
+// that point's horizontal distance and height above the shooter.
+struct BallisticPass {
+    double elevation, horizontal, height;
+};
+
+// Aims, pass after pass, at where a target at relPos moving at relVel relative to the shooter will
+// be when a shell at `speed` arrives (shooter's frame, gravity along `weight`), until the aim point
+// moves less than `tolerance` metres. False if it did not settle within 101 passes; aim then holds
+// the last prediction. `last` is the ballistic solution of the last pass.
+bool IterateIntercept(const VECTOR3& relPos, const VECTOR3& relVel, const VECTOR3& weight, double speed,
+                      double tolerance, VECTOR3& aim, BallisticPass& last);
+
+// The fighter's intercept: the iteration above to 3 m.
 bool SolveIntercept(const VECTOR3& relPos, const VECTOR3& relVel, const VECTOR3& weight, double speed, VECTOR3& aim);
 
 struct GeoPoint {
