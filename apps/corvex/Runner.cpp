@@ -28,6 +28,8 @@ void InstallStopHandler() {
     std::signal(SIGTERM, RequestStop);
 }
 
+bool StopRequested() { return stopRequested != 0; }
+
 RunResult Run(host::Host& host, const RunOptions& options, std::FILE* terminal) {
     using Clock = std::chrono::steady_clock;
     const auto began = Clock::now();

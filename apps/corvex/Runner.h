@@ -23,6 +23,7 @@ struct RunResult {
 
 // Ctrl-C (or SIGTERM) ends the run after the current step, so the end state can still be saved.
 void InstallStopHandler();
+bool StopRequested();
 
 RunResult Run(host::Host& host, const RunOptions& options, std::FILE* terminal);
 

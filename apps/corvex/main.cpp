@@ -1,5 +1,5 @@
-// The game's command-line program: runs a scenario headless, saves where it ended and says what
-// happened.
+// The game's command-line program: runs a scenario headless or in a window, saves where it ended
+// and says what happened.
 #include <unistd.h>
 
 #include <cmath>
@@ -18,6 +18,7 @@
 #include "io/KeyScript.h"
 #include "physics/Frames.h"
 #include "scenario/Scenario.h"
+#include "window/Window.h"
 
 namespace {
 
@@ -30,6 +31,10 @@ struct Options {
     std::string keyScript;
     std::string eventLog;
     corvex::RunOptions run;
+    bool window = false;
+    bool timeGiven = false;
+    std::string screenshot;
+    int width = 1280, height = 720;
 };
 
 void PrintWarnings(const std::vector<std::string>& warnings) {
@@ -44,6 +49,26 @@ void PrintVessels(const host::Host& host) {
                    rec->className, host::physics::Altitude(rec->state.pos), glm::length(rec->state.vel),
                    attitude.heading * deg, rec->handle == host.view.focus ? "   (focus)" : "");
     }
+}
+
+corvex::RunResult RunHeadless(host::Host& host, const Options& options) {
+    corvex::RunOptions run = options.run;
+    run.progress = isatty(STDOUT_FILENO);
+    return corvex::Run(host, run, stdout);
+}
+
+corvex::RunResult RunInWindow(host::Host& host, const Options& options) {
+    host::WindowOptions window;
+    window.width = options.width;
+    window.height = options.height;
+    // A window plays until the player quits, unless a time was asked for.
+    const double start = host.clock.Now();
+    if (options.timeGiven || !options.screenshot.empty()) window.endTime = start + options.run.seconds;
+    window.screenshot = options.screenshot;
+    window.stopRequested = corvex::StopRequested;
+    const host::WindowResult played = host::PlayInWindow(host, window);
+    if (!options.screenshot.empty()) fmt::print("saved the frame at t = {:.2f} s to {}\n", host.clock.Now(), options.screenshot);
+    return {played.steps, host.clock.Now() - start, played.wallSeconds, corvex::StopRequested()};
 }
 
 int RunScenario(const Options& options, corvex::Timeline& timeline) {
@@ -66,9 +91,7 @@ int RunScenario(const Options& options, corvex::Timeline& timeline) {
         for (const host::KeyEvent& e : host::ReadKeyScript(options.keyScript)) host.keyboard.Push(e);
 
     corvex::InstallStopHandler();
-    corvex::RunOptions run = options.run;
-    run.progress = isatty(STDOUT_FILENO);
-    const corvex::RunResult result = corvex::Run(host, run, stdout);
+    const corvex::RunResult result = options.window ? RunInWindow(host, options) : RunHeadless(host, options);
 
     fmt::print("ran {:.2f} s of simulated time in {} steps, {:.1f}x real time{}\n", result.simSeconds, result.steps,
                result.wallSeconds > 0 ? result.simSeconds / result.wallSeconds : 0.0,
@@ -93,7 +116,7 @@ int RunScenario(const Options& options, corvex::Timeline& timeline) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"Corvex air combat: runs a scenario headless, saves where it ended and says what happened"};
+    CLI::App app{"Corvex air combat: runs a scenario headless or in a window, saves where it ended and says what happened"};
     Options options;
     app.add_option("scenario", options.scenario, "Scenario file to run")->capture_default_str();
     auto* time = app.add_option("-t,--time", options.run.seconds, "Simulated seconds to run")
@@ -110,7 +133,16 @@ int main(int argc, char** argv) {
     app.add_option("--keys", options.keyScript, "Key script file: one 'TIME KEY [ACTION]' a line")
         ->check(CLI::ExistingFile);
     app.add_option("--event-log", options.eventLog, "Write what happened as JSON lines to this file");
+    auto* window = app.add_flag("--window", options.window, "Play in a window (needs a display)");
+    bool headless = false;
+    app.add_flag("--headless", headless, "Run without a window (the default)")->excludes(window);
+    app.add_option("--screenshot", options.screenshot,
+                   "Draw the window's frame at the end of --time to this PNG file and stop");
+    app.add_option("--width", options.width, "Window width in pixels")->check(CLI::Range(16, 16384))->capture_default_str();
+    app.add_option("--height", options.height, "Window height in pixels")->check(CLI::Range(16, 16384))->capture_default_str();
     CLI11_PARSE(app, argc, argv);
+    options.timeGiven = time->count() > 0;
+    options.window = options.window || !options.screenshot.empty();
 
     int status = 1;
     corvex::Timeline timeline;  // outlives every event the host may still send before its reset
