@@ -15,7 +15,7 @@ namespace {
 // Beyond any display, and small enough that pixel sums stay far from int overflow.
 constexpr int kMaxHudPixels = 16384;
 
-// What is wrong with the spec, or empty if nothing is.
+// What makes these HUD dimensions unusable, or empty if nothing does.
 std::string Problem(const HUDPAINTSPEC& spec) {
     if (spec.W < 1 || spec.W > kMaxHudPixels || spec.H < 1 || spec.H > kMaxHudPixels)
         return fmt::format("a HUD of {} x {} pixels: width and height must be 1 to {}", spec.W, spec.H, kMaxHudPixels);
