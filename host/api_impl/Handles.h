@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "HostTypes.h"
 
@@ -16,6 +17,13 @@ Handle IndexHandle(std::size_t index) {
 template <class Handle>
 long HandleIndex(Handle handle) {
     return static_cast<long>(reinterpret_cast<std::uintptr_t>(handle)) - 1;
+}
+
+// The item a handle names, or null for a null handle or one out of range.
+template <class T, class Handle>
+T* ItemOf(std::vector<T>& items, Handle handle) {
+    const long i = HandleIndex(handle);
+    return i >= 0 && i < static_cast<long>(items.size()) ? &items[static_cast<std::size_t>(i)] : nullptr;
 }
 
 }  // namespace host

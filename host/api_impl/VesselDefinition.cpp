@@ -10,6 +10,7 @@
 #include "physics/Frames.h"
 
 using host::HandleIndex;
+using host::ItemOf;
 using host::IndexHandle;
 using host::physics::ToGlm;
 
@@ -161,17 +162,15 @@ PROPELLANT_HANDLE VESSEL::GetPropellantHandleByIndex(DWORD idx) const {
 
 void VESSEL::SetPropellantMass(PROPELLANT_HANDLE ph, double mass) const {
     host::VesselRecord* rec = Rec(handle);
-    const long i = HandleIndex(ph);
-    if (!rec || i < 0 || i >= static_cast<long>(rec->def.tanks.size()) || std::isnan(mass)) return;
-    host::Tank& tank = rec->def.tanks[i];
-    tank.mass = std::clamp(mass, 0.0, tank.capacity);
+    host::Tank* tank = rec ? ItemOf(rec->def.tanks, ph) : nullptr;
+    if (!tank || std::isnan(mass)) return;
+    tank->mass = std::clamp(mass, 0.0, tank->capacity);
 }
 
 double VESSEL::GetPropellantMass(PROPELLANT_HANDLE ph) const {
-    const host::VesselRecord* rec = Rec(handle);
-    const long i = HandleIndex(ph);
-    if (!rec || i < 0 || i >= static_cast<long>(rec->def.tanks.size())) return 0;
-    return rec->def.tanks[i].mass;
+    host::VesselRecord* rec = Rec(handle);
+    const host::Tank* tank = rec ? ItemOf(rec->def.tanks, ph) : nullptr;
+    return tank ? tank->mass : 0;
 }
 
 THRUSTER_HANDLE VESSEL::CreateThruster(const VECTOR3& pos, const VECTOR3& dir, double maxth0, PROPELLANT_HANDLE hp,
@@ -183,8 +182,7 @@ THRUSTER_HANDLE VESSEL::CreateThruster(const VECTOR3& pos, const VECTOR3& dir, d
     th.pos = ToGlm(pos);
     th.dir = ToGlm(dir);
     th.maxThrust = maxth0;
-    const long tank = HandleIndex(hp);
-    th.tank = tank >= 0 && tank < static_cast<long>(rec->def.tanks.size()) ? static_cast<int>(tank) : -1;
+    th.tank = ItemOf(rec->def.tanks, hp) ? static_cast<int>(HandleIndex(hp)) : -1;
     th.isp = isp0;
     th.ispRef = isp_ref;
     th.pRef = p_ref;
@@ -214,8 +212,7 @@ THGROUP_HANDLE VESSEL::CreateThrusterGroup(THRUSTER_HANDLE* th, int nth, THGROUP
     if (!rec || thgt < 0 || thgt >= THGROUP_COUNT || nth < 0 || (nth > 0 && !th)) return nullptr;
     std::vector<int> members;
     for (int i = 0; i < nth; ++i) {
-        const long t = HandleIndex(th[i]);
-        if (t >= 0 && t < static_cast<long>(rec->def.thrusters.size())) members.push_back(static_cast<int>(t));
+        if (ItemOf(rec->def.thrusters, th[i])) members.push_back(static_cast<int>(HandleIndex(th[i])));
     }
     rec->def.groups[thgt] = std::move(members);
     return IndexHandle<THGROUP_HANDLE>(static_cast<std::size_t>(thgt));
@@ -223,16 +220,15 @@ THGROUP_HANDLE VESSEL::CreateThrusterGroup(THRUSTER_HANDLE* th, int nth, THGROUP
 
 void VESSEL::SetThrusterLevel(THRUSTER_HANDLE th, double level) const {
     host::VesselRecord* rec = Rec(handle);
-    const long i = HandleIndex(th);
-    if (!rec || i < 0 || i >= static_cast<long>(rec->def.thrusters.size()) || std::isnan(level)) return;
-    rec->def.thrusters[i].level = std::clamp(level, 0.0, 1.0);
+    host::Thruster* thruster = rec ? ItemOf(rec->def.thrusters, th) : nullptr;
+    if (!thruster || std::isnan(level)) return;
+    thruster->level = std::clamp(level, 0.0, 1.0);
 }
 
 double VESSEL::GetThrusterLevel(THRUSTER_HANDLE th) const {
-    const host::VesselRecord* rec = Rec(handle);
-    const long i = HandleIndex(th);
-    if (!rec || i < 0 || i >= static_cast<long>(rec->def.thrusters.size())) return 0;
-    return rec->def.thrusters[i].level;
+    host::VesselRecord* rec = Rec(handle);
+    const host::Thruster* thruster = rec ? ItemOf(rec->def.thrusters, th) : nullptr;
+    return thruster ? thruster->level : 0;
 }
 
 void VESSEL::SetThrusterGroupLevel(THGROUP_TYPE thgt, double level) const {
@@ -305,19 +301,17 @@ PSTREAM_HANDLE AddStream(OBJHANDLE h, const PARTICLESTREAMSPEC* pss, const VECTO
 
 PSTREAM_HANDLE VESSEL::AddExhaustStream(THRUSTER_HANDLE th, const VECTOR3& pos, PARTICLESTREAMSPEC* pss) const {
     // Exhaust streams point against their thruster's thrust.
-    const host::VesselRecord* rec = Rec(handle);
-    const long t = HandleIndex(th);
-    VECTOR3 dir{0, 0, -1};
-    if (rec && t >= 0 && t < static_cast<long>(rec->def.thrusters.size()))
-        dir = host::physics::ToVector3(-rec->def.thrusters[t].dir);
-    return AddStream(handle, pss, pos, dir, nullptr, t);
+    host::VesselRecord* rec = Rec(handle);
+    const host::Thruster* thruster = rec ? ItemOf(rec->def.thrusters, th) : nullptr;
+    const VECTOR3 dir = thruster ? host::physics::ToVector3(-thruster->dir) : VECTOR3{0, 0, -1};
+    return AddStream(handle, pss, pos, dir, nullptr, HandleIndex(th));
 }
 
 bool VESSEL::DelExhaustStream(PSTREAM_HANDLE ch) const {
     host::VesselRecord* rec = Rec(handle);
-    const long i = HandleIndex(ch);
-    if (!rec || i < 0 || i >= static_cast<long>(rec->def.streams.size()) || !rec->def.streams[i].alive) return false;
-    rec->def.streams[i].alive = false;
+    host::ParticleStream* stream = rec ? ItemOf(rec->def.streams, ch) : nullptr;
+    if (!stream || !stream->alive) return false;
+    stream->alive = false;
     return true;
 }
 

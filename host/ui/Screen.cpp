@@ -5,8 +5,7 @@
 namespace host {
 
 Annotation* Screen::FindAnnotation(NOTEHANDLE note) {
-    const long i = HandleIndex(note);
-    return i >= 0 && i < static_cast<long>(annotations.size()) ? &annotations[i] : nullptr;
+    return ItemOf(annotations, note);
 }
 
 int Screen::ModeId(const char* name) const {
